@@ -1,0 +1,138 @@
+#include "core/dice.h"
+#include "store/settings.h"
+#include <ctime>
+
+IsaacGenerator isaac;
+
+// clang-format off
+#define ISAAC_MIX(a, b, c, d, e, f, g, h)                                                          \
+    do {                                                                                           \
+        a ^= b << 11; d += a; b += c;                                                              \
+        b ^= c >> 2;  e += b; c += d;                                                              \
+        c ^= d << 8;  f += c; d += e;                                                              \
+        d ^= e >> 16; g += d; e += f;                                                              \
+        e ^= f << 10; h += e; f += g;                                                              \
+        f ^= g >> 4;  a += f; g += h;                                                              \
+        g ^= h << 8;  b += g; h += a;                                                              \
+        h ^= a >> 9;  c += h; a += b;                                                              \
+    } while (0)
+// clang-format on
+
+void isaacBlock(IsaacGenerator& g) {
+    uint32_t* m = g.memory;
+    uint32_t a = g.a;
+    uint32_t b = g.b + (++g.c);
+    for (uint32_t i = 0; i < 256; i++) {
+        const uint32_t x = m[i];
+        switch (i & 3) {
+        case 0:
+            a ^= a << 13;
+            break;
+        case 1:
+            a ^= a >> 6;
+            break;
+        case 2:
+            a ^= a << 2;
+            break;
+        default:
+            a ^= a >> 16;
+            break;
+        }
+        a += m[(i + 128) & 255];
+        const uint32_t y = m[(x >> 2) & 255] + a + b;
+        m[i] = y;
+        b = m[(y >> 10) & 255] + x;
+        g.result[i] = b;
+    }
+    g.a = a;
+    g.b = b;
+}
+
+static void isaacPass(uint32_t* m, const uint32_t* src, uint32_t v[8]) {
+    for (int i = 0; i < 256; i += 8) {
+        for (int j = 0; j < 8; j++)
+            v[j] += src[i + j];
+        ISAAC_MIX(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+        for (int j = 0; j < 8; j++)
+            m[i + j] = v[j];
+    }
+}
+
+void isaacInit(IsaacGenerator& g, bool useSeed) {
+    g.a = g.b = g.c = 0;
+    uint32_t v[8];
+    for (uint32_t& x : v)
+        x = 0x9e3779b9u;
+    for (int i = 0; i < 4; i++)
+        ISAAC_MIX(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+    if (useSeed) {
+        isaacPass(g.memory, g.result, v);
+        isaacPass(g.memory, g.memory, v);
+    } else {
+        for (int i = 0; i < 256; i += 8) {
+            ISAAC_MIX(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+            for (int j = 0; j < 8; j++)
+                g.memory[i + j] = v[j];
+        }
+    }
+    isaacBlock(g);
+    g.count = 256;
+}
+
+uint32_t isaacNext(IsaacGenerator& g) {
+    if (g.count-- == 0) {
+        isaacBlock(g);
+        g.count = 255;
+    }
+    return g.result[g.count];
+}
+
+static uint32_t crtState = 1;
+
+void crtSrand(uint32_t seed) {
+    crtState = seed;
+}
+
+int32_t crtRand() {
+    crtState = crtState * 214013u + 2531011u;
+    return static_cast<int32_t>((crtState >> 16) & 0x7fff);
+}
+
+static uint32_t systemTime() {
+    return static_cast<uint32_t>(std::time(nullptr));
+}
+uint32_t (*calendarTime)() = systemTime;
+
+void seedIsaacFromTime() {
+    const uint32_t t = calendarTime();
+    for (uint32_t& w : isaac.result)
+        w = t;
+    isaacInit(isaac, true);
+}
+
+void seedRandom() {
+    seedIsaacFromTime();
+    if (settings && settings->altDice != 0)
+        crtSrand(static_cast<uint32_t>(randomIsaac(0, 32767)));
+}
+
+// The formula sends the single largest raw value to hi + 1; it is brought back to hi.
+static int32_t scale(double unit, int32_t lo, int32_t hi) {
+    const int32_t v = lo + static_cast<int32_t>(unit * static_cast<double>(hi + 1));
+    return v > hi ? hi : v;
+}
+
+int32_t randomIsaac(int32_t lo, int32_t hi) {
+    return scale(isaacNext(isaac) / 4294967295.0, lo, hi);
+}
+
+int32_t randomCrt(int32_t lo, int32_t hi) {
+    return scale(crtRand() / 32767.0, lo, hi);
+}
+
+void throwDice(DiceThrow& d) {
+    const bool alt = settings && settings->altDice != 0;
+    for (int32_t i = 0; i < 5; i++)
+        if (d.held[i] == 0)
+            d.face[i] = alt ? randomCrt(0, 5) : randomIsaac(0, 5);
+}

@@ -1,0 +1,53 @@
+// Build-time tool: turns the resource manifest into a C++ table of byte arrays.
+// Usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp ; each manifest line is "ID RELATIVE_PATH".
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp\n");
+        return 2;
+    }
+    std::ifstream manifest(argv[1]);
+    if (!manifest) {
+        std::fprintf(stderr, "embed: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    std::ostringstream out;
+    out << "// Generated from the resource manifest. Do not edit.\n"
+           "#include \"res/resources.h\"\n\nnamespace {\n";
+    std::vector<std::pair<int, size_t>> entries;
+    std::string line;
+    while (std::getline(manifest, line)) {
+        std::istringstream fields(line);
+        int id = 0;
+        std::string path;
+        if (line.empty() || line[0] == '#' || !(fields >> id >> path))
+            continue;
+        std::ifstream in(std::string(argv[2]) + "/" + path, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "embed: cannot read %s\n", path.c_str());
+            return 1;
+        }
+        std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                         std::istreambuf_iterator<char>());
+        out << "const unsigned char r" << id << "[] = {";
+        for (size_t i = 0; i < bytes.size(); i++)
+            out << (i % 20 == 0 ? "\n" : "") << static_cast<int>(bytes[i]) << ",";
+        if (bytes.empty())
+            out << "0";
+        out << "\n};\n";
+        entries.emplace_back(id, bytes.size());
+    }
+    out << "} // namespace\n\nbool FindResourceData(int32_t id, ResourceData* out) {\n"
+           "    switch (id) {\n";
+    for (const auto& [id, size] : entries)
+        out << "    case " << id << ": *out = {r" << id << ", " << size << "}; return true;\n";
+    out << "    default: return false;\n    }\n}\n";
+    std::ofstream result(argv[3], std::ios::binary);
+    result << out.str();
+    return result ? 0 : 1;
+}
