@@ -1,0 +1,9 @@
+// The four sound cues. Each checks its option and draws its variant only when it plays.
+#pragma once
+#include <cstdint>
+
+bool PlaySoundResource(int32_t resourceId);
+void PlayFiveOfAKindSound();
+void PlayThrowSound();
+void PlayCrossOutSound();
+void PlayBonusSound();
