@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs every benchmark against a built tree and prints the figures. Never part of the tests.
+set -eu
+build=${1:-build}
+for b in "$build"/bench/*/bench_*; do
+  [ -x "$b" ] && "$b"
+done
+if [ -x bench/startup/measure.sh ]; then
+  bench/startup/measure.sh "$build"
+fi
