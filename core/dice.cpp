@@ -116,10 +116,14 @@ void seedRandom() {
         crtSrand(static_cast<uint32_t>(randomIsaac(0, 32767)));
 }
 
-// The formula sends the single largest raw value to hi + 1; it is brought back to hi.
+// The formula sends the single largest raw value to hi + 1; it is brought back to hi. Worked in
+// 64 bits so that no range overflows; the result never leaves lo..hi.
 static int32_t scale(double unit, int32_t lo, int32_t hi) {
-    const int32_t v = lo + static_cast<int32_t>(unit * static_cast<double>(hi + 1));
-    return v > hi ? hi : v;
+    if (hi < lo)
+        return lo;
+    const int64_t span = static_cast<int64_t>(hi) + 1;
+    const int64_t v = lo + static_cast<int64_t>(unit * static_cast<double>(span));
+    return static_cast<int32_t>(v > hi ? hi : v);
 }
 
 int32_t randomIsaac(int32_t lo, int32_t hi) {

@@ -103,14 +103,14 @@ int32_t rowScore(int32_t row, const DiceThrow& d) {
 
 bool commitSelection() {
     Selection& sel = gameState.selection;
-    if (sel.selectable == 0 || sel.player < 0 || sel.player >= MAX_SLOTS || sel.row < 0 ||
-        sel.row >= ROW_COUNT || gameState.dice == nullptr)
+    // Only a free chosen row is committed: a used or derived cell would otherwise take the score
+    // into the sums a second time, or a -1 into "summa", "bonus" or "Total".
+    if (sel.selectable == 0 || !isRowSelectable(sel.player, sel.row) || gameState.dice == nullptr)
         return false;
     HookEraseCommittedCell(sel.player, sel.row);
     int32_t s = rowScore(sel.row, *gameState.dice);
     int32_t* cells = gameState.players[sel.player].cells;
-    if (isCellEmpty(sel.player, sel.row))
-        cells[sel.row] = s > 0 ? s : -1;
+    cells[sel.row] = s > 0 ? s : -1;
     if (sel.row < ROW_SUM) {
         cells[ROW_SUM] += s;
         if (cells[ROW_SUM] > 62 && cells[ROW_BONUS] == 0) {
