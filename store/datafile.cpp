@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 static bool dataFilePath(const char* name, std::string& path) {
@@ -17,17 +18,29 @@ static bool dataFilePath(const char* name, std::string& path) {
     return true;
 }
 
+// Opened for update, never truncated. Only a regular file counts: a FIFO or a device under the
+// name would block the start-up or feed bytes without end. O_NONBLOCK only guards the open itself.
+static std::FILE* openForUpdate(const std::string& path, int extraFlags) {
+    const int fd =
+        open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | extraFlags, 0644);
+    if (fd < 0)
+        return nullptr;
+    struct stat st;
+    std::FILE* f = nullptr;
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && fcntl(fd, F_SETFL, 0) == 0)
+        f = fdopen(fd, "r+b");
+    if (f == nullptr)
+        close(fd);
+    return f;
+}
+
 std::FILE* OpenDataFile(const char* name, bool create) {
     std::string path;
     std::FILE* f = nullptr;
     if (dataFilePath(name, path)) {
-        f = std::fopen(path.c_str(), "r+b");
-        if (f == nullptr && create) {
-            // Created for update but never truncated: an existing file keeps its bytes.
-            const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-            if (fd >= 0 && (f = fdopen(fd, "r+b")) == nullptr)
-                close(fd);
-        }
+        f = openForUpdate(path, 0);
+        if (f == nullptr && create)
+            f = openForUpdate(path, O_CREAT);
     }
     if (f == nullptr && create)
         ShowMessageBox("Kan inte skapa fil till spelet", "Fel!", MBOX_OK, MBOX_ICON_NONE, true);

@@ -1,6 +1,7 @@
 #include "store/settings.h"
 #include "platform/msgbox.h"
 #include "store/datafile.h"
+#include <cstring>
 #include <gc.h>
 
 Settings* settings;
@@ -11,28 +12,35 @@ void SetDefaultSettings(Settings* s) {
     *s = Settings{1, 0, 1, 1, 1, 1200, 0};
 }
 
-void DecodeSettings(Settings* s, const uint8_t* image, size_t size) {
-    int32_t* fields = &s->altDice;
-    for (size_t i = 0; i < 7; i++) {
-        uint8_t b[4] = {};
-        for (size_t j = 0; j < 4; j++) {
-            const size_t at = 4 * i + j;
-            b[j] = at < size ? image[at] : 0;
-        }
-        if (4 * i < size)
-            fields[i] = GetLe32(b);
-    }
+static constexpr int32_t Settings::*FIELDS[7] = {
+    &Settings::altDice,     &Settings::unlimitedThrows, &Settings::throwSound,
+    &Settings::robotSound,  &Settings::spareOption,     &Settings::longThrows,
+    &Settings::sortedThrow,
+};
+
+void EncodeSettings(const Settings* s, uint8_t image[SETTINGS_BYTES]) {
+    for (size_t i = 0; i < 7; i++)
+        PutLe32(image + 4 * i, s->*FIELDS[i]);
 }
 
-static void encodeSettings(const Settings* s, uint8_t image[SETTINGS_BYTES]) {
-    const int32_t* fields = &s->altDice;
+void DecodeSettings(Settings* s, const uint8_t* image, size_t size) {
+    // The image lies over the record byte by byte, as a short read would fill it.
+    uint8_t full[SETTINGS_BYTES];
+    EncodeSettings(s, full);
+    if (size > 0)
+        std::memcpy(full, image, size < SETTINGS_BYTES ? size : SETTINGS_BYTES);
     for (size_t i = 0; i < 7; i++)
-        PutLe32(image + 4 * i, fields[i]);
+        s->*FIELDS[i] = GetLe32(full + 4 * i);
 }
 
 Settings* LoadSettings() {
     GC_INIT();
     auto* s = static_cast<Settings*>(GC_MALLOC(sizeof(Settings)));
+    if (s == nullptr) {
+        // Out of memory at start-up: the game still needs its options.
+        static Settings fallback;
+        s = &fallback;
+    }
     std::FILE* f = OpenDataFile("state", false);
     if (f == nullptr) {
         SetDefaultSettings(s);
@@ -50,7 +58,7 @@ void SaveSettings(const Settings* s) {
     bool written = false;
     if (f != nullptr) {
         uint8_t image[SETTINGS_BYTES];
-        encodeSettings(s, image);
+        EncodeSettings(s, image);
         written = WriteTextImage(f, image, SETTINGS_BYTES);
         written = std::fclose(f) == 0 && written;
     }

@@ -22,3 +22,5 @@ void SaveSettings(const Settings* record);
 void SetDefaultSettings(Settings* record);
 // Decodes a byte image as read from "state": a short image fills only its own length.
 void DecodeSettings(Settings* record, const uint8_t* image, size_t size);
+// The 28-byte image written to "state", fields in order, little-endian.
+void EncodeSettings(const Settings* record, uint8_t image[28]);

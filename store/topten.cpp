@@ -8,7 +8,8 @@ TopTenList topTen;
 void DecodeTopTen(TopTenList& list, const uint8_t* image, size_t size) {
     uint8_t full[80];
     EncodeTopTen(list, full);
-    std::memcpy(full, image, size < 80 ? size : 80);
+    if (size > 0)
+        std::memcpy(full, image, size < 80 ? size : 80);
     for (int i = 0; i < 10; i++) {
         std::memcpy(list.entries[i].name, full + 8 * i, 4);
         list.entries[i].score = GetLe32(full + 8 * i + 4);
