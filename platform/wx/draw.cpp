@@ -1,0 +1,285 @@
+// Drawing surfaces over the windows' backing bitmaps, with the Windows drawing rules the sheet
+// was laid out for: outlines centred on the edges, lines without their end point, opaque text.
+#include "platform/draw.h"
+#include "platform/wx/wxplatform.h"
+#include "res/resources.h"
+#include <algorithm>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/mstream.h>
+#include <wx/settings.h>
+
+struct Surface {
+    BackedWindow* target;
+    Pen pen;
+    StockBrush brush;
+    Colour textColour;
+    wxRect touched;
+};
+
+struct Picture {
+    wxImage image;
+    wxBitmap bitmap;
+};
+
+namespace {
+
+wxColour ToWx(Colour c) {
+    return wxColour((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+}
+
+const Pen DEFAULT_PEN = {1, RgbColour(0, 0, 0)};
+
+bool BrushColour(StockBrush brush, wxColour* out) {
+    switch (brush) {
+    case BRUSH_WHITE:
+        *out = *wxWHITE;
+        return true;
+    case BRUSH_BLACK:
+        *out = *wxBLACK;
+        return true;
+    case BRUSH_LIGHT_GREY:
+        *out = wxColour(192, 192, 192);
+        return true;
+    case BRUSH_HOLLOW:
+        break;
+    }
+    return false;
+}
+
+// Fills pixels [l, r) x [t, b) exactly, clipped to the bitmap, and records them as touched.
+void FillPixels(Surface* s, int32_t l, int32_t t, int32_t r, int32_t b, const wxColour& c) {
+    if (r <= l || b <= t)
+        return;
+    const wxSize size = s->target->Backing().GetSize();
+    const wxRect area = wxRect(l, t, r - l, b - t).Intersect(wxRect(size));
+    if (area.IsEmpty())
+        return;
+    s->target->dc->SetPen(*wxTRANSPARENT_PEN);
+    s->target->dc->SetBrush(wxBrush(c));
+    s->target->dc->DrawRectangle(area);
+    s->touched.Union(area);
+}
+
+bool Drawable(const Surface* s) {
+    return s != nullptr && s->target != nullptr && s->target->dc;
+}
+
+Surface* Acquire(BackedWindow* target) {
+    Surface* s = new Surface{target, DEFAULT_PEN, BRUSH_WHITE, RgbColour(0, 0, 0), wxRect()};
+    if (target == nullptr || !target->Backing().IsOk())
+        return s; // drawing goes nowhere; the ui still gets a valid handle
+    if (target->surfaceUsers++ == 0) {
+        target->dc = new wxMemoryDC(target->Backing());
+        target->dc->SetFont(DefaultGuiFont());
+        target->pending = wxRect();
+    }
+    return s;
+}
+
+} // namespace
+
+const wxFont& DefaultGuiFont() {
+    static wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    return font;
+}
+
+Surface* AcquireRootSurface() {
+    return Acquire(WindowCanvas(WINDOW_ROOT));
+}
+Surface* AcquireDiceWindowSurface() {
+    return Acquire(WindowCanvas(WINDOW_DICE));
+}
+Surface* AcquireDieSurface(int32_t die) {
+    if (die < 0 || die > 4 || windows.rootGone)
+        return Acquire(nullptr);
+    return Acquire(windows.dieButtons[die]);
+}
+
+void ReleaseSurface(Surface* s) {
+    if (s == nullptr)
+        return;
+    BackedWindow* target = s->target;
+    if (target != nullptr && target->dc != nullptr) {
+        target->pending.Union(s->touched);
+        if (--target->surfaceUsers == 0) {
+            // The bitmap must be free of the memory context before the screen copies it.
+            delete target->dc;
+            target->dc = nullptr;
+            if (!target->pending.IsEmpty())
+                target->Push(target->pending);
+        }
+    }
+    delete s;
+}
+
+void SelectPen(Surface* s, const Pen& pen) {
+    if (s != nullptr)
+        s->pen = pen;
+}
+void SelectDefaultPen(Surface* s) {
+    SelectPen(s, DEFAULT_PEN);
+}
+void SelectBrush(Surface* s, StockBrush brush) {
+    if (s != nullptr)
+        s->brush = brush;
+}
+void SetTextColour(Surface* s, Colour colour) {
+    if (s != nullptr)
+        s->textColour = colour;
+}
+
+void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    if (!Drawable(s))
+        return;
+    wxColour fill;
+    if (BrushColour(s->brush, &fill))
+        FillPixels(s, left, top, right, bottom, fill);
+    const int32_t w = std::max(1, s->pen.width);
+    if (right - left < 1 || bottom - top < 1)
+        return;
+    // The edges run along the outermost pixel rows and columns of the rectangle; like a line,
+    // a pen of width w covers w / 2 pixels above (left of) an edge and the rest below (right).
+    const int32_t out = w / 2, in = w - out;
+    const wxColour c = ToWx(s->pen.colour);
+    const int32_t l = left - out, t = top - out, r = right - 1 + in, b = bottom - 1 + in;
+    FillPixels(s, l, t, r, t + w, c);
+    FillPixels(s, l, b - w, r, b, c);
+    FillPixels(s, l, t, l + w, b, c);
+    FillPixels(s, r - w, t, r, b, c);
+}
+
+void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    if (!Drawable(s) || (x0 == x1 && y0 == y1))
+        return;
+    const int32_t w = std::max(1, s->pen.width);
+    const int32_t out = w / 2;
+    const wxColour c = ToWx(s->pen.colour);
+    if (y0 == y1) {
+        const int32_t l = x0 < x1 ? x0 : x1 + 1, r = x0 < x1 ? x1 : x0 + 1;
+        FillPixels(s, l, y0 - out, r, y0 - out + w, c);
+    } else if (x0 == x1) {
+        const int32_t t = y0 < y1 ? y0 : y1 + 1, b = y0 < y1 ? y1 : y0 + 1;
+        FillPixels(s, x0 - out, t, x0 - out + w, b, c);
+    } else {
+        wxMemoryDC* dc = s->target->dc;
+        dc->SetPen(wxPen(c, w));
+        dc->DrawLine(x0, y0, x1, y1); // the toolkit leaves out the last point as well
+        wxRect box(wxPoint(std::min(x0, x1) - w, std::min(y0, y1) - w),
+                   wxPoint(std::max(x0, x1) + w, std::max(y0, y1) + w));
+        s->touched.Union(box);
+    }
+}
+
+void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
+    wxColour c;
+    if (Drawable(s) && BrushColour(brush, &c))
+        FillPixels(s, r.left, r.top, r.right, r.bottom, c);
+}
+
+void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
+    wxColour c;
+    if (!Drawable(s) || !BrushColour(brush, &c) || r.right <= r.left || r.bottom <= r.top)
+        return;
+    FillPixels(s, r.left, r.top, r.right, r.top + 1, c);
+    FillPixels(s, r.left, r.bottom - 1, r.right, r.bottom, c);
+    FillPixels(s, r.left, r.top, r.left + 1, r.bottom, c);
+    FillPixels(s, r.right - 1, r.top, r.right, r.bottom, c);
+}
+
+void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {
+    if (!Drawable(s) || text == nullptr || length <= 0)
+        return;
+    const wxString str = FromWindows1252(text, length);
+    wxMemoryDC* dc = s->target->dc;
+    const wxSize extent = dc->GetTextExtent(str);
+    // Painting the cell first keeps the text opaque whatever the back end does with modes.
+    FillPixels(s, x, y, x + extent.x, y + extent.y, *wxWHITE);
+    dc->SetTextForeground(ToWx(s->textColour));
+    dc->SetTextBackground(*wxWHITE);
+    dc->SetBackgroundMode(wxBRUSHSTYLE_SOLID);
+    dc->DrawText(str, x, y);
+    s->touched.Union(wxRect(wxPoint(x, y), extent));
+}
+
+void CopyPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t width, int32_t height,
+                 int32_t srcX, int32_t srcY) {
+    if (!Drawable(s) || p == nullptr || width <= 0 || height <= 0)
+        return;
+    wxRect src = wxRect(srcX, srcY, width, height).Intersect(wxRect(p->image.GetSize()));
+    if (src.IsEmpty())
+        return;
+    wxMemoryDC from;
+    from.SelectObjectAsSource(p->bitmap);
+    s->target->dc->Blit(x + src.x - srcX, y + src.y - srcY, src.width, src.height, &from, src.x,
+                        src.y);
+    s->touched.Union(wxRect(x + src.x - srcX, y + src.y - srcY, src.width, src.height));
+}
+
+void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t width,
+                    int32_t height, int32_t srcX, int32_t srcY, int32_t srcWidth,
+                    int32_t srcHeight) {
+    if (!Drawable(s) || p == nullptr || width <= 0 || height <= 0 || srcWidth <= 0 ||
+        srcHeight <= 0)
+        return;
+    if (width == srcWidth && height == srcHeight) {
+        CopyPicture(s, p, x, y, width, height, srcX, srcY);
+        return;
+    }
+    // Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture
+    // reads its nearest edge.
+    const int32_t pw = p->image.GetWidth(), ph = p->image.GetHeight();
+    const unsigned char* src = p->image.GetData();
+    wxImage out(width, height, false);
+    unsigned char* dst = out.GetData();
+    for (int32_t j = 0; j < height; j++) {
+        const int64_t sy = srcY + static_cast<int64_t>(j) * srcHeight / height;
+        const int32_t cy = static_cast<int32_t>(std::clamp<int64_t>(sy, 0, ph - 1));
+        for (int32_t i = 0; i < width; i++) {
+            const int64_t sx = srcX + static_cast<int64_t>(i) * srcWidth / width;
+            const int32_t cx = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1));
+            std::copy_n(src + (static_cast<size_t>(cy) * pw + cx) * 3, 3, dst);
+            dst += 3;
+        }
+    }
+    s->target->dc->DrawBitmap(wxBitmap(out), x, y);
+    s->touched.Union(wxRect(x, y, width, height));
+}
+
+Picture* LoadPicture(int32_t resourceId) {
+    ResourceData data;
+    if (!FindResourceData(resourceId, &data) || data.size == 0)
+        return nullptr;
+    wxMemoryInputStream stream(data.data, data.size);
+    wxImage image;
+    {
+        wxLogNull quiet; // a broken picture is reported by the caller, not by a toolkit box
+        if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP) || !image.IsOk())
+            return nullptr;
+    }
+    image.ClearAlpha();
+    return new Picture{image, wxBitmap(image)};
+}
+
+void FreePicture(Picture* p) {
+    delete p;
+}
+
+void DefaultFontMetrics(int32_t* textHeight, int32_t* avgCharWidth) {
+    wxScreenDC dc;
+    dc.SetFont(DefaultGuiFont());
+    if (textHeight != nullptr)
+        *textHeight = dc.GetCharHeight();
+    if (avgCharWidth != nullptr)
+        *avgCharWidth = dc.GetCharWidth();
+}
+
+int32_t MeasureTextWidth(const char* text, int32_t length) {
+    if (text == nullptr || length <= 0)
+        return 0;
+    wxScreenDC dc;
+    dc.SetFont(DefaultGuiFont());
+    return dc.GetTextExtent(FromWindows1252(text, length)).x;
+}

@@ -1,0 +1,198 @@
+// The root window: a frame with the menu bar of the resources and a canvas that shows the
+// backing bitmap the sheet is painted into.
+#include "platform/menu.h"
+#include "platform/wx/wxplatform.h"
+#include "res/resources.h"
+#include <algorithm>
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+#include <wx/icon.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/menu.h>
+#include <wx/mstream.h>
+
+PlatformEvents platformEvents;
+PlatformWindows windows;
+
+BackedWindow::BackedWindow(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style)
+    : wxWindow(parent, wxID_ANY, pos, size, style | wxBORDER_NONE) {
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    ResizeBacking();
+    Bind(wxEVT_PAINT, &BackedWindow::OnPaint, this);
+}
+
+void BackedWindow::ResizeBacking() {
+    if (dc != nullptr)
+        return; // never pull the bitmap from under a surface; the next resize catches up
+    const wxSize size = GetClientSize();
+    backing_ = wxBitmap(std::max(1, size.x), std::max(1, size.y), 24);
+    wxMemoryDC fill(backing_);
+    fill.SetBackground(*wxWHITE_BRUSH);
+    fill.Clear();
+}
+
+void BackedWindow::Push(const wxRect& r) {
+    if (!IsShownOnScreen())
+        return; // the first expose copies the bitmap anyway
+    Refresh(false, &r);
+    Update();
+}
+
+void BackedWindow::OnPaint(wxPaintEvent&) {
+    wxPaintDC paint(this);
+    if (dc != nullptr) {
+        // A surface holds the bitmap: its release shows this area too.
+        pending.Union(GetUpdateRegion().GetBox());
+        return;
+    }
+    paint.DrawBitmap(backing_, 0, 0);
+}
+
+namespace {
+
+bool IsCheckItem(int32_t id) {
+    return (id >= 1007 && id <= 1011) || id == 1013;
+}
+
+wxMenuBar* BuildMenuBar() {
+    wxMenuBar* bar = new wxMenuBar;
+    wxMenu* open[4] = {};
+    for (int32_t i = 0; i < ROOT_MENU_COUNT; i++) {
+        const MenuEntry& e = ROOT_MENU[i];
+        if (e.depth < 0 || e.depth > 3 || (e.depth > 0 && open[e.depth - 1] == nullptr))
+            continue; // a malformed table loses the row, not the program
+        const wxString label = FromWindows1252(e.text);
+        if (e.commandId == 0) {
+            wxMenu* menu = new wxMenu;
+            if (e.depth == 0)
+                bar->Append(menu, label);
+            else
+                open[e.depth - 1]->AppendSubMenu(menu, label);
+            open[e.depth] = menu;
+            for (int32_t d = e.depth + 1; d < 4; d++)
+                open[d] = nullptr;
+        } else if (e.depth > 0) {
+            open[e.depth - 1]->Append(e.commandId, label, wxString(),
+                                      IsCheckItem(e.commandId) ? wxITEM_CHECK : wxITEM_NORMAL);
+        }
+    }
+    return bar;
+}
+
+void SetIconFromResources(wxFrame* frame) {
+    ResourceData data;
+    if (!FindResourceData(IDI_APP_ICON, &data) || data.size == 0)
+        return;
+    wxMemoryInputStream stream(data.data, data.size);
+    wxImage image;
+    wxLogNull quiet;
+    if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP))
+        return;
+    wxIcon icon;
+    icon.CopyFromBitmap(wxBitmap(image));
+    frame->SetIcon(icon);
+}
+
+class RootCanvas : public BackedWindow {
+  public:
+    explicit RootCanvas(wxWindow* parent) : BackedWindow(parent, wxDefaultPosition, wxDefaultSize) {
+        Bind(wxEVT_LEFT_DOWN, [](wxMouseEvent& e) { Forward(platformEvents.rootLeftDown, e); });
+        Bind(wxEVT_LEFT_DCLICK,
+             [](wxMouseEvent& e) { Forward(platformEvents.rootLeftDoubleClick, e); });
+        Bind(wxEVT_RIGHT_DOWN, [](wxMouseEvent& e) { Forward(platformEvents.rootRightDown, e); });
+        Bind(wxEVT_SIZE, &RootCanvas::OnSize, this);
+    }
+
+  private:
+    static void Forward(void (*handler)(int32_t, int32_t), wxMouseEvent& e) {
+        if (handler != nullptr && !windows.rootGone)
+            handler(e.GetX(), e.GetY());
+    }
+    // Every change of size repaints the whole client area, at the new size.
+    void OnSize(wxSizeEvent& e) {
+        e.Skip();
+        if (Backing().GetSize() == GetClientSize() || windows.rootGone)
+            return;
+        ResizeBacking();
+        if (!GetParent()->IsShown())
+            return;
+        invalid = wxRegion(wxRect(GetClientSize()));
+        UpdateWindowNow(WINDOW_ROOT);
+    }
+};
+
+class RootFrame : public wxFrame {
+  public:
+    RootFrame(const wxString& title, const wxSize& size)
+        : wxFrame(nullptr, wxID_ANY, title, wxDefaultPosition, size) {
+        Bind(wxEVT_MENU, [](wxCommandEvent& e) {
+            if (platformEvents.rootCommand != nullptr && !windows.rootGone)
+                platformEvents.rootCommand(e.GetId());
+        });
+        Bind(wxEVT_CLOSE_WINDOW, &RootFrame::OnClose, this);
+    }
+
+  private:
+    // A close request during a robot's pause is only remembered; the pause then ends and the
+    // frame goes once control is back in the main loop.
+    void OnClose(wxCloseEvent& e) {
+        if (InPause() && e.CanVeto()) {
+            e.Veto();
+            RequestQuitDuringPause();
+            return;
+        }
+        DestroyRootWindow();
+    }
+};
+
+} // namespace
+
+bool RegisterWindowClasses() {
+    return wxTheApp != nullptr;
+}
+
+bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight) {
+    if (wxTheApp == nullptr || windows.rootFrame != nullptr)
+        return false;
+    RootFrame* frame = new RootFrame(FromWindows1252(title), wxSize(outerWidth, outerHeight));
+    windows.rootFrame = frame;
+    windows.rootCanvas = new RootCanvas(frame);
+    frame->SetMenuBar(BuildMenuBar());
+    SetIconFromResources(frame);
+    windows.rootCanvas->ResizeBacking();
+    if (platformEvents.rootCreate != nullptr)
+        platformEvents.rootCreate();
+    return true;
+}
+
+void SetMenuCheck(int32_t commandId, bool checked) {
+    if (windows.rootFrame == nullptr || windows.rootGone)
+        return;
+    wxMenuBar* bar = windows.rootFrame->GetMenuBar();
+    if (bar != nullptr && bar->FindItem(commandId) != nullptr &&
+        bar->FindItem(commandId)->IsCheckable())
+        bar->Check(commandId, checked);
+}
+
+void DestroyRootWindow() {
+    if (windows.rootGone || windows.rootFrame == nullptr)
+        return;
+    if (platformEvents.rootDestroy != nullptr)
+        platformEvents.rootDestroy();
+    windows.rootGone = true;
+    wxFrame* frame = windows.rootFrame;
+    // The dice window and the help window are owned by the frame and go with it.
+    windows = PlatformWindows{};
+    windows.rootGone = true;
+    frame->Destroy();
+    if (wxTheApp != nullptr)
+        wxTheApp->ExitMainLoop();
+}
+
+void CloseRootWindow() {
+    if (windows.rootFrame != nullptr && !windows.rootGone)
+        windows.rootFrame->Close(true);
+}

@@ -1,0 +1,120 @@
+// The window operations the ui makes on the root and dice windows: invalid areas, the paint
+// handler run on demand, sizes, showing, titles.
+#include "platform/wx/wxplatform.h"
+#include <wx/frame.h>
+
+namespace {
+
+wxFrame* Frame(WindowId w) {
+    if (windows.rootGone)
+        return nullptr;
+    return w == WINDOW_ROOT ? windows.rootFrame : w == WINDOW_DICE ? windows.diceFrame : nullptr;
+}
+
+// Showing a window again exposes all of it, as the window system would.
+void InvalidateAll(BackedWindow* canvas) {
+    canvas->invalid = wxRegion(wxRect(canvas->GetClientSize()));
+}
+
+} // namespace
+
+BackedWindow* WindowCanvas(WindowId w) {
+    if (windows.rootGone)
+        return nullptr;
+    return w == WINDOW_ROOT ? windows.rootCanvas : w == WINDOW_DICE ? windows.dicePanel : nullptr;
+}
+
+void InvalidateArea(WindowId w, const Rect& r) {
+    BackedWindow* canvas = WindowCanvas(w);
+    if (canvas == nullptr || r.right <= r.left || r.bottom <= r.top)
+        return;
+    const wxRect area = wxRect(r.left, r.top, r.right - r.left, r.bottom - r.top)
+                            .Intersect(wxRect(canvas->GetClientSize()));
+    if (!area.IsEmpty())
+        canvas->invalid.Union(area);
+}
+
+void UpdateWindowNow(WindowId w) {
+    BackedWindow* canvas = WindowCanvas(w);
+    if (canvas == nullptr || canvas->invalid.IsEmpty())
+        return;
+    void (*handler)() = w == WINDOW_ROOT ? platformEvents.rootPaint : platformEvents.dicePaint;
+    if (handler != nullptr)
+        handler();
+    else
+        canvas->invalid.Clear();
+}
+
+bool GetUpdateBounds(WindowId w, Rect* bounds) {
+    BackedWindow* canvas = WindowCanvas(w);
+    if (canvas == nullptr || canvas->invalid.IsEmpty()) {
+        if (bounds != nullptr)
+            *bounds = Rect{0, 0, 0, 0};
+        return false;
+    }
+    const wxRect box = canvas->invalid.GetBox();
+    if (bounds != nullptr)
+        *bounds = Rect{box.x, box.y, box.x + box.width, box.y + box.height};
+    return true;
+}
+
+void ValidateWindow(WindowId w) {
+    if (BackedWindow* canvas = WindowCanvas(w))
+        canvas->invalid.Clear();
+}
+
+void GetClientSize(WindowId w, int32_t* width, int32_t* height) {
+    wxSize size(0, 0);
+    if (BackedWindow* canvas = WindowCanvas(w))
+        size = canvas->GetClientSize();
+    if (width != nullptr)
+        *width = size.x;
+    if (height != nullptr)
+        *height = size.y;
+}
+
+void ShowWindowNow(WindowId w) {
+    wxFrame* frame = Frame(w);
+    if (frame == nullptr || frame->IsShown())
+        return;
+    frame->Show();
+    BackedWindow* canvas = WindowCanvas(w);
+    if (canvas->Backing().GetSize() != canvas->GetClientSize())
+        canvas->ResizeBacking();
+    InvalidateAll(canvas);
+    if (w == WINDOW_ROOT) {
+        UpdateWindowNow(WINDOW_ROOT);
+        return;
+    }
+    // The die buttons draw their faces when they first appear.
+    for (int32_t i = 0; i < 5 && !windows.rootGone; i++) {
+        if (platformEvents.dieRedraw != nullptr)
+            platformEvents.dieRedraw(i);
+    }
+}
+
+void HideWindow(WindowId w) {
+    if (wxFrame* frame = Frame(w))
+        frame->Hide();
+}
+
+void SetWindowTitle(WindowId w, const char* text) {
+    if (wxFrame* frame = Frame(w))
+        frame->SetTitle(FromWindows1252(text));
+}
+
+void ActivateWindow(WindowId w) {
+    wxFrame* frame = Frame(w);
+    if (frame != nullptr && frame->IsShown())
+        frame->Raise();
+}
+
+bool GetWindowRectInRoot(WindowId w, Rect* r) {
+    wxFrame* frame = Frame(w);
+    if (frame == nullptr || windows.rootCanvas == nullptr || r == nullptr)
+        return false;
+    const wxRect screen = frame->GetScreenRect();
+    const wxPoint topLeft = windows.rootCanvas->ScreenToClient(screen.GetTopLeft());
+    *r = Rect{topLeft.x, topLeft.y, topLeft.x + screen.width, topLeft.y + screen.height};
+    return true;
+}
