@@ -1,0 +1,1 @@
+#include "tests/ui/ui_test.h"

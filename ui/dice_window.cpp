@@ -1,0 +1,195 @@
+#include "ui/dice_window.h"
+#include "core/game.h"
+#include "core/turn.h"
+#include "platform/draw.h"
+#include "platform/menu.h"
+#include "platform/window.h"
+#include "ui/paint.h"
+#include "ui/sheet.h"
+#include "ui/topten_panel.h"
+#include <cstdio>
+#include <cstring>
+
+int32_t diceWindowShown;
+
+static bool validDie(int32_t die) {
+    return die >= 0 && die < 5 && gameState.dice != nullptr;
+}
+
+void DrawDie(int32_t die, bool toggle) {
+    if (!validDie(die))
+        return;
+    DiceThrow& dice = *gameState.dice;
+    if (toggle) {
+        dice.held[die] = dice.held[die] == 0 ? 1 : 0;
+        if (holdAlikeMode == 1)
+            ApplyAlike();
+    }
+    int32_t face = dice.face[die];
+    if (face < 0 || face > 5)
+        face = 0;
+    const Picture* picture = facePictures[face + (dice.held[die] != 0 ? 6 : 0)];
+    ActivateWindow(WINDOW_DICE);
+    Surface* s = AcquireDieSurface(die);
+    if (picture != nullptr)
+        CopyPicture(s, picture, 0, 0, 64, 64, 0, 0);
+    else
+        FillRectangle(s, Rect{0, 0, 64, 64}, BRUSH_WHITE); // a missing face shows a blank die
+    ReleaseSurface(s);
+    UpdateWindowNow(WINDOW_ROOT);
+}
+
+void PaintDiceWindow() {
+    ValidateWindow(WINDOW_DICE);
+    int32_t cw = 0, ch = 0;
+    GetClientSize(WINDOW_DICE, &cw, &ch);
+    for (int32_t i = 0; i < 5; i++)
+        DrawDie(i, false);
+    Surface* s = AcquireDiceWindowSurface();
+    FillRectangle(s, Rect{0, ch - 24, cw, ch}, BRUSH_LIGHT_GREY);
+    ReleaseSurface(s);
+}
+
+void ShowDiceWindow() {
+    SetDiceTitle(gameState.currentPlayer, gameState.throwsLeft);
+    ShowWindowNow(WINDOW_DICE);
+    diceWindowShown = 1;
+    UpdateWindowNow(WINDOW_DICE);
+    ActivateWindow(WINDOW_DICE);
+}
+
+void SetDiceTitle(int32_t player, int32_t count) {
+    if (player < 0 || player >= MAX_SLOTS)
+        return;
+    const char* name = gameState.players[player].name;
+    char title[48];
+    std::snprintf(title, sizeof title, "Spelare: %.*s   Kvar: %d",
+                  static_cast<int>(strnlen(name, 3)), name, count);
+    SetWindowTitle(WINDOW_DICE, title);
+}
+
+void ReleaseDie(int32_t die) {
+    if (validDie(die) && gameState.dice->held[die] != 0)
+        PressDie(die);
+}
+
+void HoldDie(int32_t die) {
+    if (validDie(die) && gameState.dice->held[die] == 0)
+        PressDie(die);
+}
+
+void PressDie(int32_t die) {
+    DrawDie(die, true);
+}
+
+void ApplyAlike() {
+    if (gameState.dice == nullptr)
+        return;
+    const DiceThrow& dice = *gameState.dice;
+    for (int32_t i = 0; i < 5; i++) {
+        if (dice.held[i] == 0)
+            continue;
+        for (int32_t j = 0; j < 5; j++)
+            if (dice.face[j] == dice.face[i])
+                HoldDie(j);
+    }
+}
+
+void RedrawDice() {
+    int32_t cw = 0, ch = 0;
+    GetClientSize(WINDOW_DICE, &cw, &ch);
+    InvalidateArea(WINDOW_DICE, Rect{0, 0, cw, ch});
+    UpdateWindowNow(WINDOW_DICE);
+}
+
+void AlikeModeOff() {
+    holdAlikeMode = 0;
+    SetDiceCommandHighlight(IDM_ALIKE, false);
+}
+
+void HideDiceWindow() {
+    HideWindow(WINDOW_DICE);
+    diceWindowShown = 0;
+    ActivateWindow(WINDOW_ROOT);
+    UncoverRootArea();
+}
+
+static bool overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+void UncoverRootArea() {
+    Rect dice{};
+    if (!GetWindowRectInRoot(WINDOW_DICE, &dice))
+        return;
+    int32_t cw = 0, ch = 0;
+    GetClientSize(WINDOW_ROOT, &cw, &ch);
+    Rect r{};
+    r.left = dice.left >= 0 && dice.left <= cw ? dice.left : 0;
+    r.top = dice.top >= 0 && dice.top <= ch ? dice.top : 0;
+    r.right = dice.right >= 0 && dice.right <= cw ? dice.right : cw;
+    r.bottom = dice.bottom >= 0 && dice.bottom <= ch ? dice.bottom : ch;
+    const int32_t W = sheetMetrics.colWidth, H = sheetMetrics.rowHeight, M = sheetMetrics.margin;
+    const int32_t sheetRight = W / 2 + 7 * W + M, sheetBottom = 19 * H + M;
+    if (r.left < sheetRight)
+        r.left = sheetRight;
+    if (r.bottom > sheetBottom)
+        r.bottom = sheetBottom;
+    // Wholly right of the client area or wholly below the sheet: nothing of ours was covered.
+    if (r.left >= r.right || r.top >= r.bottom)
+        return;
+    RestoreBackground(r);
+    // The background must not leave a hole in a top-ten panel that is on show.
+    if (gameState.topTenShown != 0 && overlaps(r, TopTenRect()))
+        DrawTopTen();
+}
+
+void ToggleAlike() {
+    holdAlikeMode = holdAlikeMode == 0 ? 1 : 0;
+    if (holdAlikeMode == 1)
+        ApplyAlike();
+    SetDiceCommandHighlight(IDM_ALIKE, holdAlikeMode == 1);
+}
+
+void HoldAllDice() {
+    for (int32_t i = 0; i < 5; i++)
+        HoldDie(i);
+}
+
+void ReleaseAllDice() {
+    holdAlikeMode = 0;
+    for (int32_t i = 0; i < 5; i++)
+        ReleaseDie(i);
+    SetDiceCommandHighlight(IDM_ALIKE, false);
+}
+
+bool OnDiceCommand(int32_t commandId) {
+    // A command left over from an abandoned game must not throw or finish anything.
+    const bool playing = gameState.turnsLeft > 0 && gameState.dice != nullptr;
+    switch (commandId) {
+    case IDM_THROW:
+        if (playing)
+            throwAgain();
+        return true;
+    case IDM_ALIKE:
+        if (playing)
+            ToggleAlike();
+        return true;
+    case IDM_HOLD_ALL:
+        if (playing)
+            HoldAllDice();
+        return true;
+    case IDM_RELEASE_ALL:
+        if (playing)
+            ReleaseAllDice();
+        return true;
+    case IDM_DONE:
+        if (playing) {
+            gameState.throwsLeft = 0;
+            finishThrowing();
+        }
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,32 @@
+// The dice window: the human player's five die buttons and the five commands above them.
+#pragma once
+#include <cstdint>
+
+enum DiceCommand : int32_t {
+    IDM_THROW = 2001,
+    IDM_HOLD_ALL = 2002,
+    IDM_RELEASE_ALL = 2003,
+    IDM_ALIKE = 2004,
+    IDM_DONE = 2006,
+};
+
+// 1 while the dice window is on show.
+extern int32_t diceWindowShown;
+
+void DrawDie(int32_t die, bool toggle);
+void PaintDiceWindow();
+void ShowDiceWindow();
+void SetDiceTitle(int32_t player, int32_t count);
+void ReleaseDie(int32_t die);
+void HoldDie(int32_t die);
+void PressDie(int32_t die);
+void ApplyAlike();
+void RedrawDice();
+void AlikeModeOff();
+void HideDiceWindow();
+void UncoverRootArea();
+void ToggleAlike();
+void HoldAllDice();
+void ReleaseAllDice();
+// The dice window's commands; any other id is not handled (false).
+bool OnDiceCommand(int32_t commandId);

@@ -1,0 +1,165 @@
+#include "ui/root_window.h"
+#include "core/hooks.h"
+#include "core/turn.h"
+#include "platform/dialog.h"
+#include "platform/menu.h"
+#include "platform/msgbox.h"
+#include "platform/system.h"
+#include "platform/window.h"
+#include "res/resources.h"
+#include "store/settings.h"
+#include "store/topten.h"
+#include "ui/dialog.h"
+#include "ui/dice_window.h"
+#include "ui/pointer.h"
+#include <vector>
+
+namespace {
+
+struct OptionItem {
+    int32_t commandId;
+    int32_t Settings::*field;
+};
+
+// In the order the creation sets the check marks.
+constexpr OptionItem OPTION_ITEMS[] = {
+    {IDM_ALT_DICE, &Settings::altDice},
+    {IDM_LONG_THROWS, &Settings::longThrows},
+    {IDM_THROW_SOUND, &Settings::throwSound},
+    {IDM_ROBOT_SOUND, &Settings::robotSound},
+    {IDM_UNLIMITED_THROWS, &Settings::unlimitedThrows},
+    {IDM_SORTED_THROW, &Settings::sortedThrow},
+};
+
+const OptionItem* findOption(int32_t commandId) {
+    for (const OptionItem& item : OPTION_ITEMS)
+        if (item.commandId == commandId)
+            return &item;
+    return nullptr;
+}
+
+void toggleOption(const OptionItem& item) {
+    if (settings == nullptr)
+        return;
+    int32_t& field = settings->*item.field;
+    field = field == 0 ? 1 : 0;
+    SetMenuCheck(item.commandId, field != 0);
+}
+
+// Asks before a running game is given up; true when none runs or the player agreed.
+bool noGameOrAbandoned() {
+    if (gameState.turnsLeft <= 0)
+        return true;
+    const int answer = ShowMessageBox("Ett spel p\xe5g\xe5r, vill du avbryta det?", "Varning",
+                                      MBOX_YESNO, MBOX_ICON_STOP, false);
+    if (answer != MBOX_ANSWER_YES)
+        return false;
+    gameState.turnsLeft = 0;
+    // A human's dice window of the abandoned game would otherwise stay up and keep throwing.
+    if (diceWindowShown != 0)
+        HideDiceWindow();
+    return true;
+}
+
+void hideTopTen() {
+    gameState.topTenShown = 0;
+    RequestPaint(PAINT_TOP_TEN);
+}
+
+void newGameCommand() {
+    if (!noGameOrAbandoned())
+        return;
+    hideTopTen();
+    resetGame(true);
+    playerDialogStartsGame = 0;
+    RunPlayerDialog();
+    if (playerDialogStartsGame != 0 && gameState.playerCount > 0) {
+        gameState.sheetVisible = 1;
+        newGame();
+    }
+}
+
+void replayCommand() {
+    if (!noGameOrAbandoned())
+        return;
+    hideTopTen();
+    resetGame(false);
+    if (gameState.playerCount > 0) {
+        gameState.sheetVisible = 1;
+        newGame();
+    }
+}
+
+void aboutCommand() {
+    ResourceData about{};
+    if (!FindResourceData(IDT_ABOUT, &about))
+        return;
+    // The resource has no terminator: its length is its size.
+    std::vector<char> text(about.data, about.data + about.size);
+    text.push_back(0);
+    ShowTextBox(text.data(), "Om programmet");
+}
+
+} // namespace
+
+void OnRootCreate() {
+    if (settings != nullptr)
+        for (const OptionItem& item : OPTION_ITEMS)
+            SetMenuCheck(item.commandId, settings->*item.field != 0);
+    gameState.topTenShown = 0;
+    gameState.sheetVisible = 0;
+    gameState.diceOnBoard = 0;
+}
+
+void OnRootDestroy() {
+    CloseHelp();
+}
+
+void OnRootLeftDown(int32_t x, int32_t y) {
+    if (gameState.turnsLeft > 0 && gameState.throwsLeft == 0)
+        OnSheetClick(x, y);
+}
+
+void OnCommitRequest() {
+    completeTurn();
+}
+
+void ShowTextBox(const char* text, const char* caption) {
+    ShowMessageBox(text, caption, MBOX_OK, MBOX_ICON_NONE, true);
+}
+
+void OnRootCommand(int32_t commandId) {
+    if (const OptionItem* option = findOption(commandId)) {
+        toggleOption(*option);
+        return;
+    }
+    switch (commandId) {
+    case IDM_QUIT:
+        CloseHelp();
+        CloseRootWindow();
+        break;
+    case IDM_ABOUT:
+        aboutCommand();
+        break;
+    case IDM_NEW_GAME:
+        newGameCommand();
+        break;
+    case IDM_REPLAY:
+        replayCommand();
+        break;
+    case IDM_SHOW_TOP_TEN:
+        gameState.topTenShown = 1;
+        RequestPaint(PAINT_TOP_TEN);
+        break;
+    case IDM_CLEAR_TOP_TEN:
+        ClearTopTen();
+        if (gameState.topTenShown == 1)
+            hideTopTen();
+        break;
+    case IDM_HELP:
+        OpenHelp();
+        break;
+    default: // not ours
+        break;
+    }
+}

@@ -1,0 +1,14 @@
+// Start-up and shutdown of the windowed game, in the pieces DyxelMain runs in order.
+#pragma once
+#include <cstdint>
+
+// Fills platformEvents and the core's frontEnd hooks with the ui's handlers.
+void InstallFrontEnd();
+// Measures the default GUI font into sheetMetrics.
+void MeasureSheetMetrics();
+// The face, logo and background pictures; a box for each one that is missing.
+void LoadPictures();
+// Frees the twelve faces, then the logo, then the background.
+void ReleaseSurfaces();
+// The two windows, the pictures and the pens; the root window shown and painted.
+bool CreateGameWindows();
