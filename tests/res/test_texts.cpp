@@ -1,0 +1,115 @@
+// The about text and the help page, as the about box and the help window show them.
+#include "res/resources.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace {
+
+std::string Text(int32_t id) {
+    ResourceData res{};
+    if (!FindResourceData(id, &res)) {
+        ADD_FAILURE() << "text " << id << " is missing";
+        return "";
+    }
+    return std::string(reinterpret_cast<const char*>(res.data), res.size);
+}
+
+// Any byte sequence that UTF-8 would read as one multi-byte character.
+bool HasUtf8Sequence(const std::string& s) {
+    for (size_t i = 0; i + 1 < s.size(); i++) {
+        unsigned char lead = s[i], next = s[i + 1];
+        if (lead >= 0xc2 && lead <= 0xf4 && next >= 0x80 && next <= 0xbf)
+            return true;
+    }
+    return false;
+}
+
+// Bytes that Windows-1252 leaves undefined, and control characters other than line ends.
+bool HasForeignBytes(const std::string& s) {
+    for (unsigned char c : s)
+        if (c == 0x81 || c == 0x8d || c == 0x8f || c == 0x90 || c == 0x9d ||
+            (c < 0x20 && c != '\r' && c != '\n' && c != '\t'))
+            return true;
+    return false;
+}
+
+std::string WithoutMnemonic(const char* text) {
+    std::string out;
+    for (const char* p = text; *p; p++)
+        if (*p != '&')
+            out += *p;
+    return out;
+}
+
+} // namespace
+
+TEST(Texts, AboutTextIsVersionFirstInCrlfLines) {
+    std::string about = Text(IDT_ABOUT);
+    ASSERT_GT(about.size(), 14u);
+    EXPECT_EQ(about.rfind("Version 3.20\r\n", 0), 0u);
+    EXPECT_NE(about.find("Tolvik dyxel"), std::string::npos);
+    EXPECT_EQ(about.find('\0'), std::string::npos) << "the length is the resource's size";
+    for (size_t i = 0; i < about.size(); i++) {
+        if (about[i] == '\n') {
+            EXPECT_TRUE(i > 0 && about[i - 1] == '\r') << "bare LF at " << i;
+        }
+        if (about[i] == '\r') {
+            EXPECT_TRUE(i + 1 < about.size() && about[i + 1] == '\n') << "bare CR at " << i;
+        }
+    }
+    EXPECT_EQ(about.substr(about.size() - 2), "\r\n");
+    EXPECT_FALSE(HasUtf8Sequence(about));
+    EXPECT_FALSE(HasForeignBytes(about));
+}
+
+TEST(Texts, HelpIsAWindows1252PageThatDeclaresIts1252Charset) {
+    std::string help = Text(IDT_HELP);
+    EXPECT_FALSE(HasUtf8Sequence(help));
+    EXPECT_FALSE(HasForeignBytes(help));
+    EXPECT_NE(help.find("charset=windows-1252"), std::string::npos);
+    EXPECT_NE(help.find("<html>"), std::string::npos);
+    EXPECT_NE(help.find("</html>"), std::string::npos);
+    // The Swedish letters are there as single 1252 bytes.
+    EXPECT_NE(help.find("T\xe4rningarna"), std::string::npos);
+}
+
+TEST(Texts, HelpExplainsEveryRowOfTheSheet) {
+    std::string help = Text(IDT_HELP);
+    for (const char* label :
+         {"1:or", "2:or", "3:or", "4:or", "5:or", "6:or", "summa", "bonus", "1 par", "2 par",
+          "Triss", "Fyrtal", "Liten", "Stor", "K\xe5k", "Chans", "Dyxel", "Total"})
+        EXPECT_NE(help.find(std::string("<td>") + label + "</td>"), std::string::npos)
+            << label << " has no row in the help's table";
+    EXPECT_NE(help.find("63"), std::string::npos) << "the bonus threshold";
+}
+
+TEST(Texts, HelpNamesEveryMenuItemAndDiceCommandWithoutMnemonics) {
+    std::string help = Text(IDT_HELP);
+    for (int32_t i = 0; i < ROOT_MENU_COUNT; i++)
+        EXPECT_NE(help.find(WithoutMnemonic(ROOT_MENU[i].text)), std::string::npos)
+            << ROOT_MENU[i].text;
+    for (int32_t i = 0; i < DICE_MENU_COUNT; i++)
+        EXPECT_NE(help.find("<b>" + WithoutMnemonic(DICE_MENU[i].text) + "</b>"), std::string::npos)
+            << DICE_MENU[i].text;
+    EXPECT_EQ(help.find("&K"), std::string::npos) << "a mnemonic ampersand shows";
+    std::regex entity("&(?![a-z]+;|#[0-9]+;)");
+    EXPECT_FALSE(std::regex_search(help, entity)) << "a bare ampersand";
+}
+
+TEST(Texts, HelpLinksLeadToAnchorsOnThePage) {
+    std::string help = Text(IDT_HELP);
+    std::set<std::string> anchors;
+    std::regex name("<a name=\"([^\"]+)\">");
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), name);
+         it != std::sregex_iterator(); ++it)
+        anchors.insert((*it)[1]);
+    std::regex link("<a href=\"#([^\"]+)\">");
+    int links = 0;
+    for (auto it = std::sregex_iterator(help.begin(), help.end(), link);
+         it != std::sregex_iterator(); ++it, ++links)
+        EXPECT_TRUE(anchors.count((*it)[1])) << "no anchor " << (*it)[1];
+    EXPECT_GE(links, 5) << "the contents list is gone";
+}
