@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
@@ -100,15 +101,22 @@ void PauseKeepingPainted(int32_t milliseconds) {
     if (quitRequested || milliseconds <= 0)
         return;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
+    // The game pauses inside handlers the main loop dispatched; before the loop runs there is
+    // none to yield with, so lend one.
+    std::unique_ptr<wxEventLoop> lent;
+    std::unique_ptr<wxEventLoopActivator> activator;
+    if (wxEventLoopBase::GetActive() == nullptr) {
+        lent = std::make_unique<wxEventLoop>();
+        activator = std::make_unique<wxEventLoopActivator>(lent.get());
+    }
     pauseDepth++;
     while (!quitRequested) {
         // Painting and the window system are served; mouse, keys and menus wait in the queue.
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
-            loop->YieldFor(wxEVT_CATEGORY_UI);
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
-        if (left <= 0 || quitRequested)
+        wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_UI);
+        const Clock::time_point now = Clock::now();
+        if (now >= end || quitRequested)
             break;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
         wxMilliSleep(static_cast<unsigned long>(left < 10 ? left : 10));
     }
     pauseDepth--;

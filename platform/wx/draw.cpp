@@ -259,8 +259,16 @@ Picture* LoadPicture(int32_t resourceId) {
         if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP) || !image.IsOk())
             return nullptr;
     }
-    image.ClearAlpha();
-    return new Picture{image, wxBitmap(image)};
+    return PictureFromImage(image);
+}
+
+Picture* PictureFromImage(const wxImage& image) {
+    if (!image.IsOk())
+        return nullptr;
+    wxImage copy = image.Copy();
+    if (copy.HasAlpha())
+        copy.ClearAlpha();
+    return new Picture{copy, wxBitmap(copy)};
 }
 
 void FreePicture(Picture* p) {

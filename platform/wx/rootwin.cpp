@@ -155,8 +155,9 @@ bool RegisterWindowClasses() {
 }
 
 bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight) {
-    if (wxTheApp == nullptr || windows.rootFrame != nullptr)
+    if (wxTheApp == nullptr || (windows.rootFrame != nullptr && !windows.rootGone))
         return false;
+    windows = PlatformWindows{};
     RootFrame* frame = new RootFrame(FromWindows1252(title), wxSize(outerWidth, outerHeight));
     windows.rootFrame = frame;
     windows.rootCanvas = new RootCanvas(frame);

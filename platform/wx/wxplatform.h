@@ -52,6 +52,8 @@ struct PlatformWindows {
 extern PlatformWindows windows;
 
 BackedWindow* WindowCanvas(WindowId w);
+// A picture made from an image already in memory (the resources' pictures come through here).
+Picture* PictureFromImage(const class wxImage& image);
 const wxFont& DefaultGuiFont();
 
 // The root window is going away: tells the ui, then destroys the frame and ends the loop.
