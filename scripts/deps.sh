@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need. Quiet and quick when all are present.
 set -eu
-pkgs="g++ clang cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
+pkgs="g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core"
 missing=""
 for p in $pkgs; do
