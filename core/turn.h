@@ -12,3 +12,8 @@ void throwAgain();
 void finishThrowing();
 void completeTurn();
 void endGame();
+
+// How a finished game offers every player's "Total" to the top-ten list, in slot order.
+// The game keeps the default; the simulator swaps it so that it can leave "h_score" alone.
+void OfferResultsToTopTen();
+extern void (*offerResults)();

@@ -1,0 +1,308 @@
+#include "robot/robot.h"
+#include "core/dice.h"
+#include "core/hooks.h"
+#include "core/scoring.h"
+#include "sound/sound.h"
+#include "store/settings.h"
+
+int32_t rowDesire[ROW_COUNT];
+int32_t candidates[5];
+const int32_t fallbackOrder[14] = {ROW_SMALL,  ROW_LARGE,      ROW_PAIR,  ROW_QUAD, ROW_TWO_PAIRS,
+                                   ROW_TRIPLE, ROW_FULL_HOUSE, ROW_DYXEL, ROW_ONES, ROW_TWOS,
+                                   ROW_THREES, ROW_FOURS,      ROW_FIVES, ROW_SIXES};
+void (*robotPlanned)(const DiceThrow& dice, int32_t throwNumber);
+
+namespace {
+
+constexpr int32_t SHORT_PAUSE_MS = 600;
+constexpr int32_t LONG_PAUSE_MS = 1800;
+
+const int32_t* currentCells() {
+    return gameState.players[gameState.currentPlayer].cells;
+}
+
+// The desirability of every combination row 8 to 16 for these dice, free or not.
+void comboDesires(const DiceThrow& d, int32_t bonusCell, int32_t v[ROW_COUNT]) {
+    const int32_t pairs = d.pairCount, triple = d.tripleFace;
+    v[ROW_PAIR] = pairs >= 1 ? 12 * d.pairFace[pairs - 1] : 0;
+    v[ROW_TWO_PAIRS] = pairs == 2 ? 12 * d.pairFace[0] + 12 * d.pairFace[1] : 0;
+    v[ROW_TRIPLE] = triple != NO_FACE ? 15 * triple : 0;
+    v[ROW_QUAD] = d.quadFace != NO_FACE ? 15 * d.quadFace : 0;
+    v[ROW_SMALL] = bonusCell == 0 ? 20 : 50;
+    v[ROW_LARGE] = bonusCell == 0 ? 30 : 75;
+    int32_t house = 0;
+    if (pairs == 1)
+        house += 10 * d.pairFace[0];
+    if (pairs == 2)
+        house += 10 * d.pairFace[1];
+    if (triple == 3) // a triple of fours only, as the heuristic has always had it
+        house += 30;
+    if (pairs == 1 && triple != NO_FACE)
+        house += 4 * triple + 3 * d.pairFace[0];
+    v[ROW_FULL_HOUSE] = house;
+    v[ROW_CHANCE] = 0;
+    v[ROW_DYXEL] = d.fiveFace != NO_FACE ? 150 : 0;
+}
+
+uint32_t faceBit(int32_t face) {
+    return face >= 0 && face < 6 ? 1u << face : 0u; // NO_FACE matches no die
+}
+
+// Holds exactly the dice showing face a, b or c, releases the others; returns how many.
+int32_t holdFaces(DiceThrow& d, int32_t a, int32_t b = NO_FACE, int32_t c = NO_FACE) {
+    const uint32_t wanted = faceBit(a) | faceBit(b) | faceBit(c);
+    int32_t n = 0;
+    for (int32_t i = 0; i < 5; i++) {
+        const int32_t h = static_cast<int32_t>((wanted >> (d.face[i] & 7)) & 1u);
+        d.held[i] = h;
+        n += h;
+    }
+    return n;
+}
+
+// Walks the sorted dice holding one die of each face, passing over the face the straight lacks.
+int32_t holdStraight(DiceThrow& d, int32_t skipped) {
+    for (int32_t& h : d.held)
+        h = 0;
+    int32_t n = 0;
+    for (int32_t i = 0; i < 5;) {
+        const int32_t f = d.face[i];
+        if (f == skipped || f < 0 || f > 5) {
+            i++;
+            continue;
+        }
+        d.held[i] = 1;
+        n++;
+        i += d.faceCount[f] > 0 ? d.faceCount[f] : 1;
+    }
+    return n;
+}
+
+bool threeOrMoreAlike(const DiceThrow& d) {
+    return d.tripleFace != NO_FACE || d.quadFace != NO_FACE || d.fiveFace != NO_FACE;
+}
+
+// A slot packs its row under its desirability (both small and never negative), so that one
+// comparison orders two slots: key a beats slot b exactly when desire(a) > desire(b).
+constexpr int32_t ROW_BITS = 5;
+
+inline int32_t packSlot(int32_t row, int32_t desire) {
+    return desire << ROW_BITS | row;
+}
+
+struct Slots {
+    int32_t s0, s1, s2, s3, s4; // s4 is the top
+};
+
+// Slot k's turn: a current row that beats it takes its place and sends it one slot down,
+// where it carries on as the current row.
+[[gnu::always_inline]] inline void step(int32_t& upper, int32_t& lower, int32_t& current) {
+    if (current > (upper | ((1 << ROW_BITS) - 1))) {
+        lower = upper;
+        const int32_t displaced = upper;
+        upper = current;
+        current = displaced;
+    }
+}
+
+// The insertion keeps its odd shape on purpose: a displaced row overwrites the slot below
+// instead of shifting the rest down, so rows can drop out of a list that is not yet full.
+[[gnu::always_inline]] inline void insertKey(Slots& s, int32_t key) {
+    // Desirability never rises from slot 4 down: a row no better than slot 0 changes nothing.
+    if (key <= (s.s0 | ((1 << ROW_BITS) - 1)))
+        return;
+    int32_t current = key;
+    step(s.s4, s.s3, current);
+    step(s.s3, s.s2, current);
+    step(s.s2, s.s1, current);
+    step(s.s1, s.s0, current);
+    if (current > (s.s0 | ((1 << ROW_BITS) - 1)))
+        s.s0 = current;
+}
+
+// One candidate's plan: sets the holds and says which row it leads to, or -1.
+int32_t tryRow(DiceThrow& d, int32_t row, bool commit) {
+    if (row >= ROW_ONES && row <= ROW_SIXES) {
+        const int32_t n = holdFaces(d, row);
+        if (!commit || n >= 3)
+            return row;
+        return upperBonusMargin(gameState.currentPlayer, row, n) > 0 ? row : -1;
+    }
+    switch (row) {
+    case ROW_PAIR:
+        if (d.pairCount == 0)
+            return -1;
+        holdFaces(d, d.pairFace[d.pairCount - 1]);
+        return ROW_PAIR;
+    case ROW_TWO_PAIRS:
+        holdFaces(d, d.pairFace[0], d.pairFace[1]);
+        return ROW_TWO_PAIRS;
+    case ROW_FULL_HOUSE: {
+        const int32_t n = holdFaces(d, d.pairFace[0], d.pairFace[1], d.tripleFace);
+        return !commit || n == 5 ? ROW_FULL_HOUSE : -1;
+    }
+    case ROW_TRIPLE:
+    case ROW_QUAD:
+    case ROW_DYXEL:
+        if (row == ROW_DYXEL) {
+            for (int32_t& h : d.held)
+                h = 1;
+        } else {
+            holdFaces(d, row == ROW_TRIPLE ? d.tripleFace : d.quadFace);
+        }
+        if (!commit)
+            return row;
+        if (d.fiveFace != NO_FACE)
+            PlayFiveOfAKindSound();
+        return threeOrMoreAlike(d) ? row : -1;
+    case ROW_SMALL:
+    case ROW_LARGE: {
+        const int32_t n = holdStraight(d, row == ROW_SMALL ? 5 : 0);
+        return !commit || n == 5 ? row : -1;
+    }
+    default: // "Chans" is only ever reached through the fall-back
+        return -1;
+    }
+}
+
+} // namespace
+
+void clearCandidates(CandidateList& list) {
+    for (int32_t k = 0; k < 5; k++) {
+        list.row[k] = NO_CANDIDATE;
+        list.desire[k] = 0;
+    }
+}
+
+void insertCandidate(CandidateList& list, int32_t row, int32_t desire) {
+    if (list.row[4] == NO_CANDIDATE) { // only the first row meets empty slots: it fills all five
+        for (int32_t k = 0; k < 5; k++) {
+            list.row[k] = row;
+            list.desire[k] = desire;
+        }
+        return;
+    }
+    int32_t slot[5];
+    for (int32_t k = 0; k < 5; k++)
+        slot[k] = packSlot(list.row[k], list.desire[k]);
+    Slots s{slot[0], slot[1], slot[2], slot[3], slot[4]};
+    insertKey(s, packSlot(row, desire));
+    const int32_t after[5] = {s.s0, s.s1, s.s2, s.s3, s.s4};
+    for (int32_t k = 0; k < 5; k++) {
+        list.row[k] = after[k] & ((1 << ROW_BITS) - 1);
+        list.desire[k] = after[k] >> ROW_BITS;
+    }
+}
+
+void rankRows(const DiceThrow& d) {
+    const int32_t* cells = currentCells();
+    int32_t value[ROW_COUNT];
+    comboDesires(d, cells[ROW_BONUS], value);
+    uint32_t ranked = 0; // the rows that take part, as bits
+    uint32_t nonZero = 0;
+    for (int32_t f = 0; f < 6; f++) {
+        const int32_t count = d.faceCount[f];
+        const bool takesPart = cells[f] == 0 && count != 0;
+        value[f] = (count <= 2 ? 45 * count : 140) + f;
+        rowDesire[f] = takesPart ? value[f] : 0;
+        ranked |= static_cast<uint32_t>(takesPart) << f;
+    }
+    nonZero = ranked;
+    rowDesire[ROW_SUM] = rowDesire[ROW_BONUS] = rowDesire[ROW_TOTAL] = 0;
+    for (int32_t r = ROW_PAIR; r <= ROW_DYXEL; r++) {
+        const bool takesPart = cells[r] == 0;
+        rowDesire[r] = takesPart ? value[r] : 0;
+        ranked |= static_cast<uint32_t>(takesPart) << r;
+        nonZero |= static_cast<uint32_t>(takesPart && value[r] != 0) << r;
+    }
+    if (ranked == 0) {
+        for (int32_t& c : candidates)
+            c = NO_CANDIDATE;
+        return;
+    }
+    // The first row ranked fills all five slots. A later row of desirability 0 cannot beat any
+    // slot, so only the others go through the insertion.
+    const int32_t first = __builtin_ctz(ranked);
+    const int32_t top = packSlot(first, value[first]);
+    Slots s{top, top, top, top, top};
+    for (uint32_t rest = nonZero & ~((2u << first) - 1); rest != 0; rest &= rest - 1) {
+        const int32_t r = __builtin_ctz(rest);
+        insertKey(s, packSlot(r, value[r]));
+    }
+    const int32_t rowMask = (1 << ROW_BITS) - 1;
+    candidates[0] = s.s0 & rowMask;
+    candidates[1] = s.s1 & rowMask;
+    candidates[2] = s.s2 & rowMask;
+    candidates[3] = s.s3 & rowMask;
+    candidates[4] = s.s4 & rowMask;
+}
+
+int32_t chooseRow(DiceThrow& d, bool commit) {
+    int32_t result = -1;
+    for (int32_t k = 4; k >= 0 && result == -1; k--) {
+        if (candidates[k] == NO_CANDIDATE)
+            break;
+        result = tryRow(d, candidates[k], commit);
+    }
+    return result != -1 ? result : fallbackRow(-1);
+}
+
+int32_t fallbackRow(int32_t row) {
+    if (row != -1)
+        return row;
+    const int32_t* cells = currentCells();
+    if (cells[ROW_CHANCE] == 0)
+        return ROW_CHANCE;
+    for (int32_t r : fallbackOrder) {
+        if (cells[r] == 0) {
+            PlayCrossOutSound();
+            return r;
+        }
+    }
+    return -1; // a full sheet has no turn to play
+}
+
+int32_t upperBonusMargin(int32_t player, int32_t row, int32_t n) {
+    if (player < 0 || player >= MAX_SLOTS)
+        return -63;
+    const int32_t* cells = gameState.players[player].cells;
+    int32_t sum = 0;
+    for (int32_t i = 0; i < 6; i++) {
+        const int32_t v = i == row ? (row + 1) * n : cells[i];
+        sum += v != 0 ? v : 3 * (i + 1); // a scratched row holds -1 and counts as such
+    }
+    const int32_t margin = sum - 63;
+    if (margin >= 0)
+        PlayBonusSound();
+    return margin;
+}
+
+void robotTurn(DiceThrow& d) {
+    const int32_t pause =
+        settings != nullptr && settings->longThrows != 0 ? LONG_PAUSE_MS : SHORT_PAUSE_MS;
+    for (int32_t k = 1; k <= 3; k++) {
+        throwDice(d);
+        analyseThrow(d);
+        RequestPaint(PAINT_DICE_STRIP);
+        rankRows(d);
+        chooseRow(d, false);
+        if (robotPlanned != nullptr)
+            robotPlanned(d, k);
+        RequestPaint(PAINT_DICE_STRIP);
+        PlayThrowSound();
+        HookPause(pause);
+        // Closing the window during the pause abandons the game: nothing more is written.
+        if (gameState.turnsLeft <= 0)
+            return;
+    }
+    RequestPaint(PAINT_DICE_STRIP);
+    rankRows(d);
+    const int32_t row = chooseRow(d, true);
+    if (row >= 0) {
+        gameState.selection = Selection{gameState.currentPlayer, row, 1};
+        commitSelection();
+    }
+    gameState.throwsLeft = 0;
+    RequestPaint(PAINT_SHEET);
+    HookSendCommitRequest();
+}
