@@ -1,0 +1,293 @@
+// The order of a game as the windows see it: every hook call, sound and commit, in order.
+#include "core/dice.h"
+#include "core/hooks.h"
+#include "core/scoring.h"
+#include "core/turn.h"
+#include "store/topten.h"
+#include "tests/support/logic_platform.h"
+#include "tests/turn/turn_fixture.h"
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// The five dice, unsorted, that the first throw of a game seeded at `fixedTime` gives with the
+// present options.
+std::array<int32_t, 5> replayFirstThrow() {
+    seedRandom();
+    DiceThrow fresh{};
+    throwDice(fresh);
+    return {fresh.face[0], fresh.face[1], fresh.face[2], fresh.face[3], fresh.face[4]};
+}
+
+std::array<int32_t, 5> faces(const DiceThrow& d) {
+    return {d.face[0], d.face[1], d.face[2], d.face[3], d.face[4]};
+}
+
+bool isSoundEvent(const std::string& e, int lo, int hi) {
+    if (e.rfind("sound ", 0) != 0)
+        return false;
+    const int id = std::stoi(e.substr(6));
+    return id >= lo && id <= hi;
+}
+
+class HumanTurn : public TurnTest {
+  protected:
+    void SetUp() override {
+        TurnTest::SetUp();
+        addPlayer("Eva", false);
+    }
+    // "&Klar": the dice window ends the throwing itself.
+    void klar() {
+        gameState.throwsLeft = 0;
+        finishThrowing();
+    }
+    void propose(int32_t row) { gameState.selection = Selection{gameState.currentPlayer, row, 1}; }
+};
+
+TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndOpensTheDiceWindow) {
+    for (int sorted = 0; sorted <= 1; sorted++) {
+        SCOPED_TRACE(sorted);
+        options.sortedThrow = sorted;
+        std::array<int32_t, 5> expected = replayFirstThrow();
+        events.clear();
+        ClearPlatformRecords();
+        newGame();
+        EXPECT_EQ(TakeEvents(), Concat({{Ev("paint", PAINT_ALL), Ev("paint", PAINT_DICE_STRIP)},
+                                        ReleaseAll(),
+                                        {"show"}}));
+        if (sorted)
+            std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(faces(dice), expected) << "the dice window shows the throw as it fell";
+        EXPECT_EQ(gameState.turnsLeft, 15);
+        EXPECT_EQ(gameState.throwsLeft, 2);
+        EXPECT_EQ(gameState.diceOnBoard, 0);
+        EXPECT_EQ(gameState.currentPlayer, 0);
+    }
+}
+
+TEST_F(HumanTurn, SecondKastClosesTheWindowUnlessThrowsAreUnlimited) {
+    newGame();
+    TakeEvents();
+    throwAgain();
+    Strings first = TakeEvents();
+    ASSERT_EQ(first.size(), 3u);
+    EXPECT_TRUE(isSoundEvent(first[0], 2402, 2404)) << first[0];
+    EXPECT_EQ(Strings(first.begin() + 1, first.end()), (Strings{"redraw", Ev("title", 0, 1)}));
+
+    throwAgain();
+    Strings second = TakeEvents();
+    ASSERT_EQ(second.size(), 5u);
+    EXPECT_TRUE(isSoundEvent(second[0], 2402, 2404));
+    EXPECT_EQ(Strings(second.begin() + 1, second.end()),
+              (Strings{"redraw", "hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
+    EXPECT_EQ(gameState.throwsLeft, 0);
+    EXPECT_EQ(gameState.diceOnBoard, 1);
+    EXPECT_TRUE(std::is_sorted(dice.face, dice.face + 5)) << "the final dice are always sorted";
+
+    // A further "&Kasta" throws nothing and only finishes again.
+    const auto before = faces(dice);
+    throwAgain();
+    EXPECT_EQ(TakeEvents(),
+              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
+    EXPECT_EQ(faces(dice), before);
+}
+
+TEST_F(HumanTurn, UnlimitedThrowsKeepOneThrowUntilKlar) {
+    options.unlimitedThrows = 1;
+    newGame();
+    TakeEvents();
+    throwAgain();
+    EXPECT_EQ(TakeEvents().back(), Ev("title", 0, 1));
+    for (int i = 0; i < 3; i++) {
+        throwAgain();
+        Strings e = TakeEvents();
+        ASSERT_EQ(e.size(), 2u) << "no title, no closing";
+        EXPECT_TRUE(isSoundEvent(e[0], 2402, 2404));
+        EXPECT_EQ(e[1], "redraw");
+        EXPECT_EQ(gameState.throwsLeft, 1);
+    }
+    klar();
+    EXPECT_EQ(TakeEvents(),
+              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
+}
+
+TEST_F(HumanTurn, KlarAtOnceScoresTheFirstThrow) {
+    const auto thrown = replayFirstThrow();
+    newGame();
+    TakeEvents();
+    klar();
+    EXPECT_EQ(TakeEvents(),
+              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
+    auto sorted = thrown;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(faces(dice), sorted);
+    EXPECT_TRUE(recordedSounds.empty()) << "the automatic throw is silent";
+
+    int32_t pips = 0;
+    for (int32_t f : thrown)
+        pips += f + 1;
+    propose(ROW_CHANCE);
+    completeTurn();
+    EXPECT_EQ(cells(0)[ROW_CHANCE], pips);
+    EXPECT_EQ(cells(0)[ROW_TOTAL], pips);
+}
+
+TEST_F(HumanTurn, SortedThrowSortsEveryThrowInTheWindow) {
+    options.sortedThrow = 1;
+    newGame();
+    EXPECT_TRUE(std::is_sorted(dice.face, dice.face + 5));
+    dice.held[4] = 1; // hold the highest die; the sort keeps it held
+    const int32_t kept = dice.face[4];
+    throwAgain();
+    EXPECT_TRUE(std::is_sorted(dice.face, dice.face + 5));
+    ASSERT_EQ(std::count(dice.held, dice.held + 5, 1), 1);
+    const int32_t at = static_cast<int32_t>(std::find(dice.held, dice.held + 5, 1) - dice.held);
+    EXPECT_EQ(dice.face[at], kept) << "the held die keeps its face and its hold";
+}
+
+TEST_F(HumanTurn, HoldAlikeIsAppliedAfterEachKastAndSwitchedOffByTheNextTurn) {
+    newGame();
+    holdAlikeMode = 1;
+    TakeEvents();
+    throwAgain();
+    EXPECT_EQ(TakeEvents().back(), "applyAlike");
+    throwAgain(); // the window closes, and the mode is still applied after it
+    Strings e = TakeEvents();
+    EXPECT_EQ(e.back(), "applyAlike");
+    EXPECT_EQ(e[e.size() - 2], Ev("paint", PAINT_DICE_STRIP));
+
+    propose(ROW_CHANCE);
+    completeTurn();
+    EXPECT_EQ(holdAlikeMode, 0);
+    EXPECT_EQ(std::count(dice.held, dice.held + 5, 0), 5);
+}
+
+TEST_F(HumanTurn, CommitRequestsNeedAFinishedThrowAndAProposedFreeCell) {
+    newGame();
+    propose(ROW_ONES);
+    TakeEvents();
+    completeTurn(); // still throwing: ignored
+    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_EQ(gameState.turnsLeft, 15);
+
+    klar();
+    gameState.selection.selectable = 0;
+    TakeEvents();
+    completeTurn(); // nothing proposed: the human's turn goes on
+    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_EQ(gameState.turnsLeft, 15);
+
+    propose(ROW_CHANCE);
+    completeTurn();
+    EXPECT_EQ(TakeEvents(), Concat({{Ev("erase", 0, ROW_CHANCE), Ev("paint", PAINT_SHEET),
+                                     Ev("paint", PAINT_DICE_STRIP), Ev("paint", PAINT_CORNER_BOX),
+                                     Ev("paint", PAINT_DICE_STRIP)},
+                                    ReleaseAll(),
+                                    {"show"}}));
+    EXPECT_EQ(gameState.turnsLeft, 14);
+    EXPECT_EQ(gameState.throwsLeft, 2);
+}
+
+TEST_F(HumanTurn, AProposalLeftFromAnAbandonedGameIsNotCommitted) {
+    newGame();
+    klar();
+    propose(ROW_SIXES);
+    gameState.turnsLeft = 0; // the player gives the game up with the cell still proposed
+    newGame();
+    klar();
+    completeTurn();
+    EXPECT_EQ(cells(0)[ROW_SIXES], 0);
+    EXPECT_EQ(gameState.turnsLeft, 15) << "the turn waits for a click of the new game";
+}
+
+// Plays a whole game of humans who stop at once and take their first free row.
+class TurnPassing : public TurnTest {
+  protected:
+    struct Seen {
+        int32_t player, round;
+    };
+    std::vector<Seen> play() {
+        std::vector<Seen> seen;
+        newGame();
+        while (gameState.turnsLeft > 0) {
+            seen.push_back({gameState.currentPlayer, roundNumber()});
+            gameState.throwsLeft = 0;
+            finishThrowing();
+            int32_t row = 0;
+            while (!isRowSelectable(gameState.currentPlayer, row))
+                row++;
+            gameState.selection = Selection{gameState.currentPlayer, row, 1};
+            completeTurn();
+        }
+        return seen;
+    }
+};
+
+TEST_F(TurnPassing, OnePlayerKeepsTheTurnForFifteenRounds) {
+    addPlayer("A", false);
+    const auto seen = play();
+    ASSERT_EQ(seen.size(), 15u);
+    for (size_t i = 0; i < seen.size(); i++) {
+        EXPECT_EQ(seen[i].player, 0);
+        EXPECT_EQ(seen[i].round, static_cast<int32_t>(i) + 1);
+    }
+}
+
+TEST_F(TurnPassing, ThreePlayersTakeTurnsInSlotOrder) {
+    for (const char* n : {"A", "B", "C"})
+        addPlayer(n, false);
+    const auto seen = play();
+    ASSERT_EQ(seen.size(), 45u);
+    for (size_t i = 0; i < seen.size(); i++) {
+        EXPECT_EQ(seen[i].player, static_cast<int32_t>(i % 3));
+        EXPECT_EQ(seen[i].round, static_cast<int32_t>(i / 3) + 1);
+    }
+    for (int32_t p = 0; p < 3; p++) {
+        for (int32_t r = 0; r < ROW_COUNT; r++) {
+            if (r != ROW_SUM && r != ROW_BONUS && r != ROW_TOTAL) {
+                EXPECT_NE(cells(p)[r], 0) << "player " << p << " row " << r;
+            }
+        }
+    }
+}
+
+TEST_F(TurnPassing, TheLastCommitEndsTheGameAndOffersEveryTotalInSlotOrder) {
+    for (const char* n : {"A", "B", "C"})
+        addPlayer(n, false);
+    newGame();
+    // Jump to the last turn: every sheet full but C's "Chans", and A and B tied on 40.
+    for (int32_t p = 0; p < 3; p++)
+        for (int32_t r = 0; r < ROW_COUNT; r++)
+            cells(p)[r] = (r == ROW_SUM || r == ROW_BONUS || r == ROW_TOTAL) ? 0 : -1;
+    cells(0)[ROW_CHANCE] = cells(0)[ROW_TOTAL] = 40;
+    cells(1)[ROW_CHANCE] = cells(1)[ROW_TOTAL] = 40;
+    cells(2)[ROW_CHANCE] = 0;
+    gameState.currentPlayer = 2;
+    gameState.turnsLeft = 1;
+    gameState.throwsLeft = 0;
+    setDice({6, 6, 6, 6, 6});
+    gameState.selection = Selection{2, ROW_CHANCE, 1};
+    TakeEvents();
+    completeTurn();
+    EXPECT_EQ(TakeEvents(), (Strings{Ev("erase", 2, ROW_CHANCE), Ev("paint", PAINT_SHEET),
+                                     Ev("paint", PAINT_DICE_STRIP), Ev("paint", PAINT_CORNER_BOX),
+                                     "activate", "logo", Ev("paint", PAINT_TOP_TEN)}));
+    EXPECT_EQ(gameState.turnsLeft, 0);
+    EXPECT_EQ(gameState.topTenShown, 1);
+
+    topTen = TopTenList{};
+    LoadTopTen();
+    // Best first; A and B are tied, and a tie keeps the order of the offers: A came first.
+    EXPECT_STREQ(topTen.entries[0].name, "A");
+    EXPECT_EQ(topTen.entries[0].score, 40);
+    EXPECT_STREQ(topTen.entries[1].name, "B");
+    EXPECT_EQ(topTen.entries[1].score, 40);
+    EXPECT_STREQ(topTen.entries[2].name, "C");
+    EXPECT_EQ(topTen.entries[2].score, 30);
+    EXPECT_EQ(topTen.entries[3].score, 0);
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// The four cues: each plays only while its option is on and draws its variant only then.
+#include "core/dice.h"
+#include "sound/sound.h"
+#include "tests/support/logic_platform.h"
+#include "tests/turn/turn_fixture.h"
+#include <set>
+
+namespace {
+
+using Sounds = std::vector<int>;
+
+class SoundCue : public TurnTest {};
+
+// Runs the cue from a known generator state; returns the sounds and the generator's next value.
+template <typename Cue> std::pair<Sounds, int32_t> play(Cue cue, uint32_t seed) {
+    ClearPlatformRecords();
+    crtSrand(seed);
+    cue();
+    return {recordedSounds, crtRand()};
+}
+
+int32_t valueAfterDraws(uint32_t seed, int draws) {
+    crtSrand(seed);
+    for (int i = 0; i < draws; i++)
+        crtRand();
+    return crtRand();
+}
+
+TEST_F(SoundCue, ThrowSoundDrawsOneOfThreeVariants) {
+    std::set<int> heard;
+    for (uint32_t i = 0; i < 200; i++) {
+        const uint32_t seed = i * 2654435761u; // small seeds all start alike
+        crtSrand(seed);
+        const int expected = 2402 + randomCrt(0, 2);
+        const auto [sounds, next] = play(PlayThrowSound, seed);
+        ASSERT_EQ(sounds, Sounds{expected});
+        EXPECT_EQ(next, valueAfterDraws(seed, 1)) << "exactly one draw";
+        heard.insert(sounds[0]);
+    }
+    EXPECT_EQ(heard, (std::set<int>{2402, 2403, 2404}));
+}
+
+TEST_F(SoundCue, CrossOutSoundDrawsOneOfTwoVariants) {
+    std::set<int> heard;
+    for (uint32_t i = 0; i < 100; i++) {
+        const uint32_t seed = i * 2654435761u;
+        crtSrand(seed);
+        const int expected = 2405 + randomCrt(0, 1);
+        const auto [sounds, next] = play(PlayCrossOutSound, seed);
+        ASSERT_EQ(sounds, Sounds{expected});
+        EXPECT_EQ(next, valueAfterDraws(seed, 1));
+        heard.insert(sounds[0]);
+    }
+    EXPECT_EQ(heard, (std::set<int>{2405, 2406}));
+}
+
+TEST_F(SoundCue, FixedCuesDrawNothing) {
+    EXPECT_EQ(play(PlayFiveOfAKindSound, 5), std::make_pair(Sounds{2401}, valueAfterDraws(5, 0)));
+    EXPECT_EQ(play(PlayBonusSound, 5), std::make_pair(Sounds{2407}, valueAfterDraws(5, 0)));
+}
+
+TEST_F(SoundCue, AnOptionThatIsOffSilencesItsCuesAndDrawsNothing) {
+    const int32_t untouched = valueAfterDraws(9, 0);
+    options.throwSound = 0;
+    EXPECT_EQ(play(PlayThrowSound, 9), std::make_pair(Sounds{}, untouched));
+    // The robot's cues hang on the other option.
+    EXPECT_EQ(play(PlayBonusSound, 9).first, Sounds{2407});
+
+    options.throwSound = 1;
+    options.robotSound = 0;
+    for (void (*cue)() : {PlayFiveOfAKindSound, PlayCrossOutSound, PlayBonusSound}) {
+        EXPECT_EQ(play(cue, 9), std::make_pair(Sounds{}, untouched));
+    }
+    EXPECT_EQ(play(PlayThrowSound, 9).first.size(), 1u);
+
+    options.robotSound = 7; // any nonzero value is on
+    EXPECT_EQ(play(PlayBonusSound, 9).first, Sounds{2407});
+}
+
+TEST_F(SoundCue, NoOptionsRecordMeansSilence) {
+    settings = nullptr;
+    for (void (*cue)() :
+         {PlayFiveOfAKindSound, PlayThrowSound, PlayCrossOutSound, PlayBonusSound}) {
+        EXPECT_EQ(play(cue, 3), std::make_pair(Sounds{}, valueAfterDraws(3, 0)));
+    }
+}
+
+TEST_F(SoundCue, PlaySoundResourceHandsTheIdToPlayback) {
+    ClearPlatformRecords();
+    EXPECT_TRUE(PlaySoundResource(2403));
+    EXPECT_EQ(recordedSounds, Sounds{2403});
+}
+
+} // namespace
