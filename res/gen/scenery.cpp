@@ -126,10 +126,12 @@ bool MakeLogo(Picture* out) {
         for (int x = 0; x < 120; x++)
             At(logo, x, y) = FeltBehindLogo(x + 0.5f, y + 0.5f);
 
-    DiePlacement die{22.0f, 45.0f, 29.0f, 5.5f, -14.0f};
+    // Everything sits in the lower part: during a game the round panel covers exactly that,
+    // leaving only felt above it.
+    DiePlacement die{22.0f, 62.0f, 28.0f, 5.5f, -14.0f};
     DrawDie(logo, FREE_DIE, die, 5, 0.55f);
-    Letter(logo, first, 80, 21, Rgb{0.985f, 0.955f, 0.860f});
-    Letter(logo, second, 80, 43, Rgb{0.985f, 0.800f, 0.300f});
+    Letter(logo, first, 80, 42, Rgb{0.985f, 0.955f, 0.860f});
+    Letter(logo, second, 80, 61, Rgb{0.985f, 0.800f, 0.300f});
     *out = logo;
     return true;
 }
