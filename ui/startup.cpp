@@ -27,7 +27,9 @@ void errorBox(const char* text, bool owned) {
 
 void eraseCommittedCell(int32_t player, int32_t row) {
     Surface* s = AcquireRootSurface();
-    EraseCell(s, player, row);
+    // The sums go too: a would-be "  0" of the preview would outlive a sum that stays 0, since
+    // the sheet never draws zeros over it.
+    EraseCellWithSums(s, player, row);
     ReleaseSurface(s);
     previewShown = 0;
 }

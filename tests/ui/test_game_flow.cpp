@@ -48,8 +48,16 @@ TEST_F(UiTest, HumanTurnThroughTheRootWindowThenTheRobotPlays) {
     EXPECT_EQ(previewShown, 1);
     EXPECT_EQ(FakeLinesContaining("root: rect (90,308,121,323) pen 2 800080").size(), 1u);
     const size_t pausesBefore = fake.pauses.size();
+    EXPECT_TRUE(FakeLogged(RootText("  0", 94, 22 + 19 * ROW_SUM, BLACK)));
+    const int committed = static_cast<int>(fake.log.size());
     platformEvents.rootLeftDoubleClick(100, 19 * 16 + 1);
     EXPECT_GT(gameState.players[0].cells[ROW_CHANCE], 0);
+    // The commit takes the preview's "  0" of "summa" away; the sheet draws no zero there.
+    const int erased =
+        FakeIndexOf("root: rect (90,137,121,152) pen 2 ffffff brush white", committed);
+    EXPECT_GT(erased, committed);
+    for (size_t i = static_cast<size_t>(committed); i < fake.log.size(); i++)
+        EXPECT_EQ(fake.log[i].find("'  0' at (94,136)"), std::string::npos) << fake.log[i];
     EXPECT_EQ(filledRows(0), 1);
     EXPECT_EQ(previewShown, 0) << "the commit takes the preview away";
     // The robot's turn ran inside the commit, paused between throws, and handed back.
