@@ -20,42 +20,58 @@ IsaacGenerator isaac;
 
 void isaacBlock(IsaacGenerator& g) {
     uint32_t* m = g.memory;
+    uint32_t* r = g.result;
     uint32_t a = g.a;
     uint32_t b = g.b + (++g.c);
-    for (uint32_t i = 0; i < 256; i++) {
+    // The reference's four shifts, one per word in turn, unrolled so that no switch runs per word.
+    const auto step = [&](uint32_t i, uint32_t mixed) {
         const uint32_t x = m[i];
-        switch (i & 3) {
-        case 0:
-            a ^= a << 13;
-            break;
-        case 1:
-            a ^= a >> 6;
-            break;
-        case 2:
-            a ^= a << 2;
-            break;
-        default:
-            a ^= a >> 16;
-            break;
-        }
-        a += m[(i + 128) & 255];
+        a = mixed + m[(i + 128) & 255];
         const uint32_t y = m[(x >> 2) & 255] + a + b;
         m[i] = y;
         b = m[(y >> 10) & 255] + x;
-        g.result[i] = b;
+        r[i] = b;
+    };
+    for (uint32_t i = 0; i < 256; i += 4) {
+        step(i, a ^ (a << 13));
+        step(i + 1, a ^ (a >> 6));
+        step(i + 2, a ^ (a << 2));
+        step(i + 3, a ^ (a >> 16));
     }
     g.a = a;
     g.b = b;
 }
 
+// One pass of the seeded initialisation; the mixing words stay in registers throughout.
 static void isaacPass(uint32_t* m, const uint32_t* src, uint32_t v[8]) {
+    uint32_t a = v[0], b = v[1], c = v[2], d = v[3], e = v[4], f = v[5], g = v[6], h = v[7];
     for (int i = 0; i < 256; i += 8) {
-        for (int j = 0; j < 8; j++)
-            v[j] += src[i + j];
-        ISAAC_MIX(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-        for (int j = 0; j < 8; j++)
-            m[i + j] = v[j];
+        a += src[i];
+        b += src[i + 1];
+        c += src[i + 2];
+        d += src[i + 3];
+        e += src[i + 4];
+        f += src[i + 5];
+        g += src[i + 6];
+        h += src[i + 7];
+        ISAAC_MIX(a, b, c, d, e, f, g, h);
+        m[i] = a;
+        m[i + 1] = b;
+        m[i + 2] = c;
+        m[i + 3] = d;
+        m[i + 4] = e;
+        m[i + 5] = f;
+        m[i + 6] = g;
+        m[i + 7] = h;
     }
+    v[0] = a;
+    v[1] = b;
+    v[2] = c;
+    v[3] = d;
+    v[4] = e;
+    v[5] = f;
+    v[6] = g;
+    v[7] = h;
 }
 
 void isaacInit(IsaacGenerator& g, bool useSeed) {

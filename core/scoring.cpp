@@ -1,38 +1,65 @@
 #include "core/scoring.h"
 #include "core/hooks.h"
 
+namespace {
+// Puts the smaller of two sorting keys first; compiled to conditional moves, not branches.
+inline void orderPair(int32_t& a, int32_t& b) {
+    const int32_t lo = a < b ? a : b;
+    const int32_t hi = a < b ? b : a;
+    a = lo;
+    b = hi;
+}
+} // namespace
+
 void analyseThrow(DiceThrow& d) {
-    int32_t heldCount[6] = {};
-    for (int32_t f = 0; f < 6; f++)
-        d.faceCount[f] = 0;
+    // Each die becomes one key, face times two plus one when free, so that a sort leaves the
+    // dice in ascending face order with the held dice of each face first. Worked without
+    // branches: the dice are random, so branches on them would be guessed wrong.
+    int32_t key[5];
+    uint64_t counts = 0; // one byte per face
+#pragma GCC unroll 5
     for (int32_t i = 0; i < 5; i++) {
         // Faces are always 0..5; a stray value is clamped rather than indexing out of bounds.
-        int32_t f = d.face[i] < 0 ? 0 : (d.face[i] > 5 ? 5 : d.face[i]);
-        d.faceCount[f]++;
-        if (d.held[i] != 0)
-            heldCount[f]++;
+        const int32_t f = d.face[i] < 0 ? 0 : (d.face[i] > 5 ? 5 : d.face[i]);
+        key[i] = 2 * f + (d.held[i] == 0 ? 1 : 0);
+        counts += uint64_t{1} << (8 * f);
     }
-    d.pairCount = 0;
-    d.pairFace[0] = d.pairFace[1] = NO_FACE;
-    d.tripleFace = d.quadFace = d.fiveFace = NO_FACE;
-    int32_t k = 0;
+    // An optimal sorting network for five.
+    orderPair(key[0], key[1]);
+    orderPair(key[3], key[4]);
+    orderPair(key[2], key[4]);
+    orderPair(key[2], key[3]);
+    orderPair(key[0], key[3]);
+    orderPair(key[0], key[2]);
+    orderPair(key[1], key[4]);
+    orderPair(key[1], key[3]);
+    orderPair(key[1], key[2]);
+#pragma GCC unroll 5
+    for (int32_t i = 0; i < 5; i++) {
+        d.face[i] = key[i] >> 1;
+        d.held[i] = (key[i] & 1) ^ 1;
+    }
+    // Bit 8c + f is set when face f shows exactly c dice: the faces by their count, as bit sets.
+    uint64_t byCount = 0;
+#pragma GCC unroll 6
     for (int32_t f = 0; f < 6; f++) {
-        const int32_t c = d.faceCount[f];
-        if (c == 0)
-            continue;
-        if (c == 2)
-            d.pairFace[d.pairCount++] = f;
-        else if (c == 3)
-            d.tripleFace = f;
-        if (c == 4)
-            d.quadFace = f;
-        if (c == 5)
-            d.fiveFace = f;
-        for (int32_t j = 0; j < c; j++, k++) {
-            d.face[k] = f;
-            d.held[k] = j < heldCount[f] ? 1 : 0;
-        }
+        const int32_t c = static_cast<int32_t>((counts >> (8 * f)) & 0xff);
+        d.faceCount[f] = c;
+        byCount |= uint64_t{1} << (8 * c + f);
     }
+    const uint32_t two = static_cast<uint32_t>(byCount >> 16) & 0x3f;
+    const uint32_t three = static_cast<uint32_t>(byCount >> 24) & 0x3f;
+    const uint32_t four = static_cast<uint32_t>(byCount >> 32) & 0x3f;
+    const uint32_t all = static_cast<uint32_t>(byCount >> 40) & 0x3f;
+    // The lowest face of a set, or NO_FACE (bit 6) when it is empty.
+    constexpr uint32_t NONE = 1u << NO_FACE;
+    const uint32_t secondTwo = two & (two - 1);
+    d.pairFace[0] = __builtin_ctz(two | NONE);
+    d.pairFace[1] = __builtin_ctz(secondTwo | NONE);
+    d.pairCount = (two != 0) + (secondTwo != 0);
+    d.tripleFace = __builtin_ctz(three | NONE);
+    d.quadFace = __builtin_ctz(four | NONE);
+    d.fiveFace = __builtin_ctz(all | NONE);
 }
 
 static int32_t straight(const DiceThrow& d, int32_t first, int32_t score) {
