@@ -4,6 +4,9 @@
 #include "core/scoring.h"
 #include "sound/sound.h"
 #include "store/settings.h"
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 int32_t rowDesire[ROW_COUNT];
 int32_t candidates[5];
@@ -52,6 +55,7 @@ uint32_t faceBit(int32_t face) {
 int32_t holdFaces(DiceThrow& d, int32_t a, int32_t b = NO_FACE, int32_t c = NO_FACE) {
     const uint32_t wanted = faceBit(a) | faceBit(b) | faceBit(c);
     int32_t n = 0;
+#pragma GCC unroll 5
     for (int32_t i = 0; i < 5; i++) {
         const int32_t h = static_cast<int32_t>((wanted >> (d.face[i] & 7)) & 1u);
         d.held[i] = h;
@@ -165,6 +169,61 @@ int32_t tryRow(DiceThrow& d, int32_t row, bool commit) {
     }
 }
 
+// Bit r set for each of the 18 words that is zero.
+uint32_t zeroMask(const int32_t* w) {
+#if defined(__SSE2__)
+    const __m128i zero = _mm_setzero_si128();
+    uint32_t m = 0;
+#pragma GCC unroll 4
+    for (int32_t k = 0; k < 4; k++) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + 4 * k));
+        m |= static_cast<uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, zero))))
+             << (4 * k);
+    }
+    return m | static_cast<uint32_t>(w[16] == 0) << 16 | static_cast<uint32_t>(w[17] == 0) << 17;
+#else
+    uint32_t m = 0;
+    for (int32_t r = 0; r < ROW_COUNT; r++)
+        m |= static_cast<uint32_t>(w[r] == 0) << r;
+    return m;
+#endif
+}
+
+// Stores `value` into `rowDesire` for the rows of `ranked` and 0 for the others; returns the
+// rows whose stored desirability is not 0.
+uint32_t storeDesires(const int32_t value[ROW_COUNT], uint32_t ranked) {
+#if defined(__SSE2__)
+    const __m128i bits = _mm_set_epi32(8, 4, 2, 1);
+    const __m128i zero = _mm_setzero_si128();
+    uint32_t zeros = 0;
+#pragma GCC unroll 4
+    for (int32_t k = 0; k < 4; k++) {
+        const __m128i lanes = _mm_cmpeq_epi32(
+            _mm_and_si128(_mm_set1_epi32(static_cast<int32_t>(ranked >> (4 * k))), bits), bits);
+        const __m128i v =
+            _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(value + 4 * k)), lanes);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(rowDesire + 4 * k), v);
+        zeros |= static_cast<uint32_t>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(v, zero))))
+                 << (4 * k);
+    }
+    rowDesire[16] = (ranked >> 16 & 1u) ? value[16] : 0;
+    rowDesire[17] = (ranked >> 17 & 1u) ? value[17] : 0;
+    zeros |= static_cast<uint32_t>(rowDesire[16] == 0) << 16 |
+             static_cast<uint32_t>(rowDesire[17] == 0) << 17;
+    return ~zeros & ((1u << ROW_COUNT) - 1);
+#else
+    uint32_t nonZero = 0;
+    for (int32_t r = 0; r < ROW_COUNT; r++) {
+        rowDesire[r] = (ranked >> r & 1u) ? value[r] : 0;
+        nonZero |= static_cast<uint32_t>(rowDesire[r] != 0) << r;
+    }
+    return nonZero;
+#endif
+}
+
+// By the number of dice showing the face; masked to 3 bits, so a stray count cannot overrun.
+constexpr int32_t UPPER_DESIRE[8] = {0, 45, 90, 140, 140, 140, 140, 140};
+
 } // namespace
 
 void clearCandidates(CandidateList& list) {
@@ -194,34 +253,30 @@ void insertCandidate(CandidateList& list, int32_t row, int32_t desire) {
     }
 }
 
+// Worked on bit sets and locals, and written out once: this runs four times a turn.
 void rankRows(const DiceThrow& d) {
     const int32_t* cells = currentCells();
+    const uint32_t free = zeroMask(cells);
     int32_t value[ROW_COUNT];
-    comboDesires(d, cells[ROW_BONUS], value);
-    uint32_t ranked = 0; // the rows that take part, as bits
-    uint32_t nonZero = 0;
+    value[ROW_SUM] = value[ROW_BONUS] = value[ROW_TOTAL] = 0;
+    uint32_t shows = 0;
+#pragma GCC unroll 6
     for (int32_t f = 0; f < 6; f++) {
-        const int32_t count = d.faceCount[f];
-        const bool takesPart = cells[f] == 0 && count != 0;
-        value[f] = (count <= 2 ? 45 * count : 140) + f;
-        rowDesire[f] = takesPart ? value[f] : 0;
-        ranked |= static_cast<uint32_t>(takesPart) << f;
+        value[f] = UPPER_DESIRE[d.faceCount[f] & 7] + f;
+        shows |= static_cast<uint32_t>(d.faceCount[f] != 0) << f;
     }
-    nonZero = ranked;
-    rowDesire[ROW_SUM] = rowDesire[ROW_BONUS] = rowDesire[ROW_TOTAL] = 0;
-    for (int32_t r = ROW_PAIR; r <= ROW_DYXEL; r++) {
-        const bool takesPart = cells[r] == 0;
-        rowDesire[r] = takesPart ? value[r] : 0;
-        ranked |= static_cast<uint32_t>(takesPart) << r;
-        nonZero |= static_cast<uint32_t>(takesPart && value[r] != 0) << r;
-    }
+    comboDesires(d, cells[ROW_BONUS], value);
+    constexpr uint32_t UPPER = 0x3f, COMBOS = 0x1ff00; // rows 0 to 5, rows 8 to 16
+    // Upper rows take part when free and their face shows; combination rows whenever free.
+    const uint32_t ranked = free & ((shows & UPPER) | COMBOS);
+    const uint32_t nonZero = storeDesires(value, ranked);
     if (ranked == 0) {
         for (int32_t& c : candidates)
             c = NO_CANDIDATE;
         return;
     }
-    // The first row ranked fills all five slots. A later row of desirability 0 cannot beat any
-    // slot, so only the others go through the insertion.
+    // The first row ranked fills all five slots. A later row of desirability 0 cannot beat
+    // any slot, so only the others go through the insertion.
     const int32_t first = __builtin_ctz(ranked);
     const int32_t top = packSlot(first, value[first]);
     Slots s{top, top, top, top, top};
@@ -296,7 +351,8 @@ void robotTurn(DiceThrow& d) {
             return;
     }
     RequestPaint(PAINT_DICE_STRIP);
-    rankRows(d);
+    // Ranking again for the commit would repeat the third plan's ranking exactly: the same dice
+    // on the same sheet, since a plan moves only hold flags, which the ranking does not read.
     const int32_t row = chooseRow(d, true);
     if (row >= 0) {
         gameState.selection = Selection{gameState.currentPlayer, row, 1};
