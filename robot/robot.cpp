@@ -24,27 +24,23 @@ const int32_t* currentCells() {
     return gameState.players[gameState.currentPlayer].cells;
 }
 
-// The desirability of every combination row 8 to 16 for these dice, free or not.
+// The desirability of every combination row 8 to 16 for these dice, free or not. Worked with
+// flags as numbers rather than branches: which combinations the dice show is pure chance.
 void comboDesires(const DiceThrow& d, int32_t bonusCell, int32_t v[ROW_COUNT]) {
     const int32_t pairs = d.pairCount, triple = d.tripleFace;
-    v[ROW_PAIR] = pairs >= 1 ? 12 * d.pairFace[pairs - 1] : 0;
-    v[ROW_TWO_PAIRS] = pairs == 2 ? 12 * d.pairFace[0] + 12 * d.pairFace[1] : 0;
-    v[ROW_TRIPLE] = triple != NO_FACE ? 15 * triple : 0;
-    v[ROW_QUAD] = d.quadFace != NO_FACE ? 15 * d.quadFace : 0;
+    const int32_t low = d.pairFace[0], high = d.pairFace[1]; // NO_FACE when missing
+    const int32_t onePair = pairs == 1, twoPairs = pairs == 2, hasTriple = triple != NO_FACE;
+    v[ROW_PAIR] = 12 * (onePair * low + twoPairs * high);
+    v[ROW_TWO_PAIRS] = twoPairs * (12 * low + 12 * high);
+    v[ROW_TRIPLE] = hasTriple * 15 * triple;
+    v[ROW_QUAD] = (d.quadFace != NO_FACE) * 15 * d.quadFace;
     v[ROW_SMALL] = bonusCell == 0 ? 20 : 50;
     v[ROW_LARGE] = bonusCell == 0 ? 30 : 75;
-    int32_t house = 0;
-    if (pairs == 1)
-        house += 10 * d.pairFace[0];
-    if (pairs == 2)
-        house += 10 * d.pairFace[1];
-    if (triple == 3) // a triple of fours only, as the heuristic has always had it
-        house += 30;
-    if (pairs == 1 && triple != NO_FACE)
-        house += 4 * triple + 3 * d.pairFace[0];
-    v[ROW_FULL_HOUSE] = house;
+    // A triple of fours earns 30 on its own, as the heuristic has always had it.
+    v[ROW_FULL_HOUSE] = onePair * 10 * low + twoPairs * 10 * high + (triple == 3) * 30 +
+                        (onePair & hasTriple) * (4 * triple + 3 * low);
     v[ROW_CHANCE] = 0;
-    v[ROW_DYXEL] = d.fiveFace != NO_FACE ? 150 : 0;
+    v[ROW_DYXEL] = (d.fiveFace != NO_FACE) * 150;
 }
 
 uint32_t faceBit(int32_t face) {
@@ -253,10 +249,20 @@ void insertCandidate(CandidateList& list, int32_t row, int32_t desire) {
     }
 }
 
-// Worked on bit sets and locals, and written out once: this runs four times a turn.
-void rankRows(const DiceThrow& d) {
-    const int32_t* cells = currentCells();
-    const uint32_t free = zeroMask(cells);
+namespace {
+
+// What the ranking needs of the sheet; it stays the same through a turn.
+struct SheetView {
+    uint32_t free;     // the rows whose cell is 0, as bits
+    int32_t bonusCell; // "bonus", 0 until the upper bonus is won
+};
+
+SheetView viewOf(const int32_t* cells) {
+    return {zeroMask(cells), cells[ROW_BONUS]};
+}
+
+// Worked on bit sets and locals, and written out once: this runs three times a turn.
+void rankFor(const DiceThrow& d, const SheetView& sheet) {
     int32_t value[ROW_COUNT];
     value[ROW_SUM] = value[ROW_BONUS] = value[ROW_TOTAL] = 0;
     uint32_t shows = 0;
@@ -265,10 +271,10 @@ void rankRows(const DiceThrow& d) {
         value[f] = UPPER_DESIRE[d.faceCount[f] & 7] + f;
         shows |= static_cast<uint32_t>(d.faceCount[f] != 0) << f;
     }
-    comboDesires(d, cells[ROW_BONUS], value);
+    comboDesires(d, sheet.bonusCell, value);
     constexpr uint32_t UPPER = 0x3f, COMBOS = 0x1ff00; // rows 0 to 5, rows 8 to 16
     // Upper rows take part when free and their face shows; combination rows whenever free.
-    const uint32_t ranked = free & ((shows & UPPER) | COMBOS);
+    const uint32_t ranked = sheet.free & ((shows & UPPER) | COMBOS);
     const uint32_t nonZero = storeDesires(value, ranked);
     if (ranked == 0) {
         for (int32_t& c : candidates)
@@ -290,6 +296,12 @@ void rankRows(const DiceThrow& d) {
     candidates[2] = s.s2 & rowMask;
     candidates[3] = s.s3 & rowMask;
     candidates[4] = s.s4 & rowMask;
+}
+
+} // namespace
+
+void rankRows(const DiceThrow& d) {
+    rankFor(d, viewOf(currentCells()));
 }
 
 int32_t chooseRow(DiceThrow& d, bool commit) {
@@ -322,9 +334,11 @@ int32_t upperBonusMargin(int32_t player, int32_t row, int32_t n) {
         return -63;
     const int32_t* cells = gameState.players[player].cells;
     int32_t sum = 0;
+#pragma GCC unroll 6
     for (int32_t i = 0; i < 6; i++) {
         const int32_t v = i == row ? (row + 1) * n : cells[i];
-        sum += v != 0 ? v : 3 * (i + 1); // a scratched row holds -1 and counts as such
+        // An empty row counts at par, three dice of its face; a scratched one holds -1.
+        sum += v + (v == 0) * 3 * (i + 1);
     }
     const int32_t margin = sum - 63;
     if (margin >= 0)
@@ -335,11 +349,13 @@ int32_t upperBonusMargin(int32_t player, int32_t row, int32_t n) {
 void robotTurn(DiceThrow& d) {
     const int32_t pause =
         settings != nullptr && settings->longThrows != 0 ? LONG_PAUSE_MS : SHORT_PAUSE_MS;
+    // Nothing writes the sheet while the robot throws: player input waits through the pauses.
+    const SheetView sheet = viewOf(currentCells());
     for (int32_t k = 1; k <= 3; k++) {
         throwDice(d);
         analyseThrow(d);
         RequestPaint(PAINT_DICE_STRIP);
-        rankRows(d);
+        rankFor(d, sheet); // rankRows, with the sheet read once a turn
         chooseRow(d, false);
         if (robotPlanned != nullptr)
             robotPlanned(d, k);
