@@ -16,7 +16,8 @@ struct CandidateList {
     int32_t desire[5];
 };
 void clearCandidates(CandidateList& list);
-// Inserts a row into a list built only by this function since it was cleared.
+// Inserts a row (desirability 0 to 2^25) into a list built only by this function since it was
+// cleared.
 void insertCandidate(CandidateList& list, int32_t row, int32_t desire);
 
 void robotTurn(DiceThrow& dice);

@@ -1,7 +1,8 @@
 // dyxel-sim: plays robots-only games through the game's own turn flow, robot and sound cues,
 // with no window, and prints either a trace of every event or a short summary.
 //
-// Summary (without --trace), six lines; a "sheet" is one player's sheet in one game:
+// Summary (without --trace), five lines over every player's sheet of every game; "bonus" counts
+// the sheets that won the upper bonus, "dyxel" those with "Dyxel" scored (not scratched):
 //   games: G, robots: N, sheets: S
 //   total: mean M.MM, min A, max B
 //   bonus: P.PP% of sheets
@@ -17,7 +18,6 @@
 #include "store/settings.h"
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 namespace {

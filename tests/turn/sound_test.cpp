@@ -77,18 +77,4 @@ TEST_F(SoundCue, AnOptionThatIsOffSilencesItsCuesAndDrawsNothing) {
     EXPECT_EQ(play(PlayBonusSound, 9).first, Sounds{2407});
 }
 
-TEST_F(SoundCue, NoOptionsRecordMeansSilence) {
-    settings = nullptr;
-    for (void (*cue)() :
-         {PlayFiveOfAKindSound, PlayThrowSound, PlayCrossOutSound, PlayBonusSound}) {
-        EXPECT_EQ(play(cue, 3), std::make_pair(Sounds{}, valueAfterDraws(3, 0)));
-    }
-}
-
-TEST_F(SoundCue, PlaySoundResourceHandsTheIdToPlayback) {
-    ClearPlatformRecords();
-    EXPECT_TRUE(PlaySoundResource(2403));
-    EXPECT_EQ(recordedSounds, Sounds{2403});
-}
-
 } // namespace
