@@ -5,7 +5,11 @@
 #include "res/resources.h"
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
 #include <map>
+#include <unistd.h>
+#include <wx/app.h>
+#include <wx/timer.h>
 
 namespace {
 
@@ -14,9 +18,74 @@ Audio audio = Audio::Unopened;
 // Each wave is decoded once; a null entry remembers that it would not decode.
 std::map<int32_t, Mix_Chunk*> chunks;
 
+// The audio back ends' libraries report a missing device on standard error themselves; the
+// game's answer to that is silence, so their complaints are not shown either.
+class QuietStderr {
+  public:
+    QuietStderr() : saved_(dup(STDERR_FILENO)) {
+        const int null = open("/dev/null", O_WRONLY);
+        if (saved_ >= 0 && null >= 0)
+            dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            close(null);
+    }
+    ~QuietStderr() {
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+        }
+    }
+
+  private:
+    int saved_;
+};
+
+// An open device keeps an audio thread busy even in silence, so it is closed after a few
+// quiet seconds; the decoded sounds stay, in the format the device gave the first time.
+constexpr int QUIET_CLOSE_MS = 3000;
+wxTimer* quietTimer = nullptr;
+SDL_AudioSpec firstSpec;
+bool haveFirstSpec = false;
+
+void CloseAudio() {
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audio = Audio::Unopened;
+}
+
+void FreeChunks() {
+    for (auto& [id, chunk] : chunks) {
+        if (chunk != nullptr)
+            Mix_FreeChunk(chunk);
+    }
+    chunks.clear();
+}
+
+void CloseWhenQuiet() {
+    if (wxTheApp == nullptr)
+        return;
+    if (quietTimer == nullptr) {
+        quietTimer = new wxTimer;
+        quietTimer->Bind(wxEVT_TIMER, [](wxTimerEvent&) {
+            if (audio != Audio::Open)
+                return;
+            if (Mix_Playing(0) != 0)
+                quietTimer->StartOnce(QUIET_CLOSE_MS);
+            else
+                CloseAudio();
+        });
+    }
+    quietTimer->StartOnce(QUIET_CLOSE_MS);
+}
+
 bool OpenAudio() {
     if (audio == Audio::Unopened) {
         audio = Audio::Failed; // tried once only, whatever happens
+        // SDL would otherwise take SIGINT and SIGTERM for its own event queue, which nobody
+        // reads here: the game could no longer be stopped by a signal.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        QuietStderr quiet;
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
@@ -24,6 +93,14 @@ bool OpenAudio() {
             return false;
         }
         Mix_AllocateChannels(1);
+        SDL_AudioSpec spec{};
+        Uint16 format = 0;
+        Mix_QuerySpec(&spec.freq, &format, nullptr);
+        spec.format = format;
+        if (haveFirstSpec && (spec.freq != firstSpec.freq || spec.format != firstSpec.format))
+            FreeChunks(); // decoded for another format
+        firstSpec = spec;
+        haveFirstSpec = true;
         audio = Audio::Open;
     }
     return audio == Audio::Open;
@@ -54,19 +131,19 @@ bool PlatformPlaySound(int32_t resourceId) {
     if (chunk == nullptr)
         return false;
     Mix_HaltChannel(0);
-    return Mix_PlayChannel(0, chunk, 0) == 0;
+    const bool started = Mix_PlayChannel(0, chunk, 0) == 0;
+    CloseWhenQuiet();
+    return started;
 }
 
 void StopSound() {
-    if (audio != Audio::Open)
-        return;
-    Mix_HaltChannel(-1);
-    for (auto& [id, chunk] : chunks) {
-        if (chunk != nullptr)
-            Mix_FreeChunk(chunk);
+    if (quietTimer != nullptr) {
+        quietTimer->Stop();
+        delete quietTimer;
+        quietTimer = nullptr;
     }
-    chunks.clear();
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (audio == Audio::Open)
+        CloseAudio();
+    FreeChunks();
     audio = Audio::Unopened;
 }

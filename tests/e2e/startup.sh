@@ -37,4 +37,12 @@ wait_exit 10
 [ "$(hex state)" = "0100000000000000010000000100000001000000b004000000000000" ] ||
     fail "state holds $(hex state)"
 [ -e h_score ] && fail "h_score written without a game"
+
+# The start-up sound has opened the audio device; a signal still ends the program.
+start_game
+wait_window "Tolvik dyxel" 10 >/dev/null || fail "no root window on the second start"
+sleep 0.5
+kill -TERM "$E2E_GAME_PID"
+wait_exit 5
+[ "$RC" = 143 ] || fail "exit code $RC after SIGTERM"
 echo "startup: ok"

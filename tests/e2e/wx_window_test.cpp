@@ -5,6 +5,8 @@
 #include "platform/system.h"
 #include "res/resources.h"
 #include "tests/e2e/wx_support.h"
+#include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
@@ -271,7 +273,14 @@ TEST(Sound, MissingOrUndecodableResourcesPlayNothing) {
     ResourceData wave;
     if (FindResourceData(IDW_FIVE_ALIKE, &wave)) { // the dummy audio driver plays it
         EXPECT_TRUE(PlatformPlaySound(IDW_FIVE_ALIKE));
-        EXPECT_TRUE(PlatformPlaySound(IDW_BONUS));
+        EXPECT_TRUE(PlatformPlaySound(IDW_BONUS)); // cuts the first one off
+        EXPECT_EQ(Mix_Playing(-1), 1);
+        // Once quiet for a while the device is closed (no audio thread while idle) ...
+        SettleEvents(4500);
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+        // ... and the next sound opens it again.
+        EXPECT_TRUE(PlatformPlaySound(IDW_THROW_FIRST));
+        EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     }
 }
 

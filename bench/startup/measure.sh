@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# measure.sh [BUILD_DIR]: start-up, idle CPU, memory and repaint figures of the game, beside a
+# bare wxWidgets frame, under a private Xvfb. Prints a small report; never part of the tests.
+set -u
+build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tests/e2e/lib.sh"
+game="$build/dyxel"
+bare="$build/bench/startup/bare_frame"
+probe="$build/bench/startup/first_frame"
+for f in "$game" "$bare" "$probe"; do
+    [ -x "$f" ] || { echo "measure.sh: $f is not built" >&2; exit 1; }
+done
+E2E_WORK=$(mktemp -d)
+cd "$E2E_WORK" || exit 1
+trap stop_all EXIT
+start_xvfb || exit 1
+runs=${RUNS:-7}
+
+# The median of the first field over several runs, with the resident memory of that run.
+first_frame() { # LABEL COMMAND...: a pixel in the client area, well clear of sheet and logo
+    local label=$1
+    shift
+    for _ in $(seq "$runs"); do
+        rm -f state h_score
+        "$probe" 200 150 "$@" || echo "timeout -"
+    done | sort -n | awk -v label="$label" \
+        '{ t[NR] = $1; m[NR] = $2 } END { i = int((NR + 1) / 2); printf "%-44s %7.1f ms  %6.1f MB\n", label, t[i], m[i] / 1024 }'
+}
+
+echo "== start to first frame on screen (median of $runs), resident memory then"
+first_frame "bare frame" env -u GDK_GL "$bare"
+first_frame "bare frame, GDK_GL=disable" env GDK_GL=disable "$bare"
+first_frame "dyxel, GL probed (GDK_GL set empty)" env GDK_GL= SDL_AUDIODRIVER=dummy "$game"
+first_frame "dyxel (GDK_GL=disable by default)" env -u GDK_GL SDL_AUDIODRIVER=dummy "$game"
+first_frame "dyxel, no audio device at all" env -u GDK_GL -u SDL_AUDIODRIVER "$game"
+first_frame "dyxel, start-up sound off" env -u GDK_GL SDL_AUDIODRIVER=dummy sh -c \
+    'printf "\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\260\004\000\000\000\000\000\000" >state; exec "$0"' "$game"
+
+echo "== idle with the window open (10 s) and peak memory"
+rm -f state
+"$game" >/dev/null 2>&1 &
+pid=$!
+wait_window "Tolvik dyxel" 10 >/dev/null || { echo "no window" >&2; exit 1; }
+sleep 2
+read -r -a before <<<"$(cut -d' ' -f14,15 "/proc/$pid/stat")"
+sleep 10
+read -r -a after <<<"$(cut -d' ' -f14,15 "/proc/$pid/stat")"
+ticks=$((after[0] + after[1] - before[0] - before[1]))
+echo "CPU ticks used in 10 s idle: $ticks (of $(getconf CLK_TCK)/s)"
+grep -E 'VmHWM|VmRSS' "/proc/$pid/status" | sed 's/^/dyxel idle /'
+kill "$pid"
+wait "$pid" 2>/dev/null
+
+echo "== full repaint into the backing store"
+"$build/bench/startup/repaint_bench" --benchmark_min_time=1 2>&1 | grep -E '^BM_|^Bench|^---'
