@@ -100,7 +100,8 @@ class DiceFrame : public wxFrame {
             const wxString label = FromWindows1252(e.text);
             const int32_t id = e.commandId;
             if (id == ALIKE_COMMAND) {
-                alikeButton = new wxToggleButton(root, id, label);
+                alikeButton = new wxToggleButton(root, id, label, wxDefaultPosition, wxDefaultSize,
+                                                 wxBU_EXACTFIT);
                 alikeButton->Bind(wxEVT_TOGGLEBUTTON, [](wxCommandEvent&) {
                     SendDiceCommand(ALIKE_COMMAND);
                     // The ui decides the highlight, not the click.

@@ -24,6 +24,7 @@ xdotool key Return
 
 dice=$(wait_window "Spelare: ABC   Kvar: 2" 10) || fail "no dice window titled for ABC"
 geometry "$dice"
+echo "dice window at $GX,$GY, ${GW}x$GH"
 panel=$((GY + GH - 88)) # the client area below the command row
 row=$(((GY + panel) / 2))
 button() { echo "$((GX + GW * (2 * $1 + 1) / 10)) $row"; } # five equal buttons across
@@ -69,6 +70,26 @@ convert "$SHOTS/human-second-throw.png" -crop "310x470+0+$top" +repage "$E2E_WOR
 convert "$SHOTS/human-after-no.png" -crop "310x470+0+$top" +repage "$E2E_WORK/b.png"
 [ "$(compare -metric AE "$E2E_WORK/a.png" "$E2E_WORK/b.png" null: 2>&1)" = 0 ] ||
     fail "the root window changed after No"
+
+# "&Lika" shows pressed in while the mode is on, and plain again after a second press.
+lika() { # the button's face in a screenshot
+    convert "$1" -crop "$((GW / 5 - 8))x$((panel - GY - 8))+$((GX + GW / 5 + 4))+$((GY + 4))" +repage \
+        "$E2E_WORK/lika-$2.png"
+}
+lika "$SHOTS/human-after-no.png" off
+click $(button 1)
+xdotool mousemove $((GX + GW / 2)) $((panel + 80)) # away, so that hovering shows nothing
+sleep 0.4
+shot alike-on
+lika "$SHOTS/human-alike-on.png" on
+brightness() { convert "$E2E_WORK/lika-$1.png" -colorspace gray -format '%[fx:int(1000*mean)]' info:; }
+[ $(($(brightness off) - $(brightness on))) -gt 20 ] || fail "Lika does not show its mode"
+click $(button 1)
+xdotool mousemove $((GX + GW / 2)) $((panel + 80))
+sleep 0.4
+shot alike-off
+lika "$SHOTS/human-alike-off.png" again
+[ $(($(brightness off) - $(brightness again))) -lt 10 ] || fail "Lika still looks on after the second press"
 
 click $(button 4) # "&Klar"
 wait_gone "Spelare: ABC   Kvar: 1" 5 || fail "the dice window stays after Klar"
