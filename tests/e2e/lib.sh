@@ -112,7 +112,7 @@ keys() { # keys WINDOW KEY...: focus the window, then press the keys one by one
     xdotool windowfocus --sync "$w"
     for k in "$@"; do
         xdotool key "$k"
-        sleep 0.15
+        sleep 0.25 # menus open and close asynchronously
     done
 }
 
