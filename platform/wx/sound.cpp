@@ -44,8 +44,8 @@ class QuietStderr {
 // quiet seconds; the decoded sounds stay, in the format the device gave the first time.
 constexpr int QUIET_CLOSE_MS = 3000;
 wxTimer* quietTimer = nullptr;
-SDL_AudioSpec firstSpec;
-bool haveFirstSpec = false;
+SDL_AudioSpec firstFormat;
+bool haveFirstFormat = false;
 
 void CloseAudio() {
     Mix_HaltChannel(-1);
@@ -93,14 +93,15 @@ bool OpenAudio() {
             return false;
         }
         Mix_AllocateChannels(1);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec opened{};
         Uint16 format = 0;
-        Mix_QuerySpec(&spec.freq, &format, nullptr);
-        spec.format = format;
-        if (haveFirstSpec && (spec.freq != firstSpec.freq || spec.format != firstSpec.format))
+        Mix_QuerySpec(&opened.freq, &format, nullptr);
+        opened.format = format;
+        if (haveFirstFormat &&
+            (opened.freq != firstFormat.freq || opened.format != firstFormat.format))
             FreeChunks(); // decoded for another format
-        firstSpec = spec;
-        haveFirstSpec = true;
+        firstFormat = opened;
+        haveFirstFormat = true;
         audio = Audio::Open;
     }
     return audio == Audio::Open;
