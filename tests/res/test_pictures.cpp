@@ -2,16 +2,91 @@
 // show the right pips in the right places, and held faces that differ from free ones only in
 // colour.
 #include "res/resources.h"
-#include "tests/res/bitmap_reader.h"
-
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace {
+
+struct Colour {
+    int r, g, b, a;
+};
+
+struct Bitmap {
+    int width = 0, height = 0, bits = 0;
+    std::vector<Colour> palette, pixels; // pixels top row first
+};
+
+uint32_t Le(const unsigned char* p, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; i--)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// The Windows bitmaps as the toolkit's loader would see them: palette entries looked up, top row
+// first. False, with the reason, unless the bytes are a plain uncompressed bitmap.
+bool ReadBitmap(const unsigned char* data, size_t size, Bitmap* out, std::string* why) {
+    auto fail = [why](const char* reason) {
+        *why = reason;
+        return false;
+    };
+    if (size < 54 || data[0] != 'B' || data[1] != 'M')
+        return fail("no BM header");
+    if (Le(data + 2, 4) != size)
+        return fail("file size field disagrees with the resource size");
+    const uint32_t offset = Le(data + 10, 4);
+    const auto width = static_cast<int32_t>(Le(data + 18, 4));
+    const auto height = static_cast<int32_t>(Le(data + 22, 4));
+    const int bits = static_cast<int>(Le(data + 28, 2));
+    if (Le(data + 14, 4) != 40 || Le(data + 26, 2) != 1 || Le(data + 30, 4) != 0)
+        return fail("not a BITMAPINFOHEADER picture with one plane and BI_RGB");
+    if (width <= 0 || height <= 0 || width > 4096 || height > 4096)
+        return fail("size out of range or top-down");
+    if (bits != 8 && bits != 24 && bits != 32)
+        return fail("unexpected depth");
+    const uint32_t colours = bits != 8 ? 0 : Le(data + 46, 4) == 0 ? 256 : Le(data + 46, 4);
+    if (colours > 256 || 54 + colours * 4 > offset)
+        return fail("palette does not fit before the pixels");
+    const size_t stride = (static_cast<size_t>(width) * bits / 8 + 3) & ~size_t{3};
+    if (offset + stride * height > size)
+        return fail("pixel data cut short");
+    *out = Bitmap{width, height, bits, {}, {}};
+    for (uint32_t i = 0; i < colours; i++) {
+        const unsigned char* q = data + 54 + 4 * i;
+        out->palette.push_back({q[2], q[1], q[0], 255});
+    }
+    for (int y = 0; y < height; y++) {
+        const unsigned char* row = data + offset + stride * (height - 1 - y);
+        for (int x = 0; x < width; x++) {
+            const unsigned char* q = row + x * (bits / 8);
+            if (bits == 8 && row[x] >= colours)
+                return fail("pixel refers past the palette");
+            out->pixels.push_back(bits == 8 ? out->palette[row[x]]
+                                            : Colour{q[2], q[1], q[0], bits == 32 ? q[3] : 255});
+        }
+    }
+    return true;
+}
+
+Colour PixelAt(const Bitmap& bitmap, int x, int y) {
+    return bitmap.pixels[static_cast<size_t>(y) * bitmap.width + x];
+}
+
+Bitmap LoadBitmapResource(int32_t id) {
+    Bitmap bitmap;
+    ResourceData res{};
+    std::string why;
+    if (!FindResourceData(id, &res))
+        ADD_FAILURE() << "bitmap " << id << " is missing";
+    else if (!ReadBitmap(res.data, res.size, &bitmap, &why))
+        ADD_FAILURE() << "bitmap " << id << ": " << why;
+    return bitmap;
+}
 
 int Saturation(Colour c) {
     return std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
@@ -94,28 +169,25 @@ Grid Layout(const std::vector<Blob>& pips) {
     return grid;
 }
 
+// The pips of a real die on the 3 x 3 grid; two, three and six may be turned a quarter.
 bool IsRealDieLayout(int pips, const Grid& grid) {
     const Grid corners{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-    auto with = [](Grid g, std::initializer_list<std::pair<int, int>> extra) {
+    auto plus = [](Grid g, std::initializer_list<std::pair<int, int>> extra) {
         g.insert(extra);
         return g;
     };
-    switch (pips) {
-    case 1:
-        return grid == Grid{{0, 0}};
-    case 2:
-        return grid == Grid{{1, -1}, {-1, 1}} || grid == Grid{{-1, -1}, {1, 1}};
-    case 3:
-        return grid == Grid{{1, -1}, {0, 0}, {-1, 1}} || grid == Grid{{-1, -1}, {0, 0}, {1, 1}};
-    case 4:
-        return grid == corners;
-    case 5:
-        return grid == with(corners, {{0, 0}});
-    case 6:
-        return grid == with(corners, {{-1, 0}, {1, 0}}) || grid == with(corners, {{0, -1}, {0, 1}});
-    default:
-        return false;
-    }
+    const Grid rising{{1, -1}, {-1, 1}}, falling{{-1, -1}, {1, 1}};
+    const std::vector<Grid> real[7] = {
+        {},
+        {{{0, 0}}},
+        {rising, falling},
+        {plus(rising, {{0, 0}}), plus(falling, {{0, 0}})},
+        {corners},
+        {plus(corners, {{0, 0}})},
+        {plus(corners, {{-1, 0}, {1, 0}}), plus(corners, {{0, -1}, {0, 1}})},
+    };
+    const auto& layouts = real[pips >= 1 && pips <= 6 ? pips : 0];
+    return std::find(layouts.begin(), layouts.end(), grid) != layouts.end();
 }
 
 Colour MeanOf(const Bitmap& face, const std::vector<bool>& mask) {
