@@ -69,36 +69,24 @@ TEST_F(GameTest, EveryRoundLastsOneTurnPerPlayer) {
     }
 }
 
-TEST_F(GameTest, ResetForTheSamePlayersKeepsThem) {
-    fillGame();
-    resetGame(false);
-    EXPECT_EQ(gameState.playerCount, 3);
-    EXPECT_EQ(gameState.currentPlayer, 0);
-    EXPECT_EQ(gameState.turnsLeft, 0);
-    EXPECT_STREQ(gameState.players[0].name, "AB");
-    EXPECT_STREQ(gameState.players[2].name, "XYZ");
-    EXPECT_EQ(gameState.players[1].isRobot, 1);
-    for (int p = 0; p < MAX_SLOTS; p++)
-        for (int32_t r = 0; r < ROW_COUNT; r++)
-            EXPECT_EQ(gameState.players[p].cells[r], 0) << "player " << p << " row " << r;
-    // A proposal left from the aborted game cannot be committed in the next one.
-    EXPECT_EQ(gameState.selection.selectable, 0);
-}
-
-TEST_F(GameTest, ResetForNewPlayersEmptiesTheList) {
-    fillGame();
-    resetGame(true);
-    EXPECT_EQ(gameState.playerCount, 0);
-    for (int p = 0; p < 3; p++) {
-        EXPECT_EQ(gameState.players[p].name[0], 0) << "player " << p;
-        for (int32_t r = 0; r < ROW_COUNT; r++)
-            EXPECT_EQ(gameState.players[p].cells[r], 0);
+TEST_F(GameTest, ResetKeepsOrEmptiesThePlayerList) {
+    for (bool clearPlayers : {false, true}) {
+        SCOPED_TRACE(clearPlayers);
+        fillGame();
+        resetGame(clearPlayers);
+        EXPECT_EQ(gameState.playerCount, clearPlayers ? 0 : 3);
+        EXPECT_EQ(gameState.currentPlayer, 0);
+        EXPECT_EQ(gameState.turnsLeft, 0);
+        EXPECT_STREQ(gameState.players[0].name, clearPlayers ? "" : "AB");
+        EXPECT_STREQ(gameState.players[2].name, clearPlayers ? "" : "XYZ");
+        EXPECT_EQ(gameState.players[1].isRobot, 1) << "adding a player sets it anew";
+        for (int p = 0; p < MAX_SLOTS; p++)
+            for (int32_t r = 0; r < ROW_COUNT; r++)
+                EXPECT_EQ(gameState.players[p].cells[r], 0) << "player " << p << " row " << r;
+        // A proposal left from the aborted game cannot be committed in the next one.
+        EXPECT_EQ(gameState.selection.selectable, 0);
     }
-    EXPECT_EQ(gameState.players[1].isRobot, 1) << "adding a player sets it anew";
-    EXPECT_EQ(gameState.selection.selectable, 0);
-}
-
-TEST_F(GameTest, ResetBeforeTheDialogHasOpenedClearsNoSlot) {
+    // Before the dialog has opened no slot is cleared.
     fillGame();
     gameState.maxPlayers = 0;
     resetGame(true);
