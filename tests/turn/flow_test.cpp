@@ -26,6 +26,11 @@ std::array<int32_t, 5> faces(const DiceThrow& d) {
     return {d.face[0], d.face[1], d.face[2], d.face[3], d.face[4]};
 }
 
+// The events of the throwing's end: the dice window closes and the sheet and strip repaint.
+Strings finished() {
+    return {"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)};
+}
+
 bool isSoundEvent(const std::string& e, int lo, int hi) {
     if (e.rfind("sound ", 0) != 0)
         return false;
@@ -47,7 +52,7 @@ class HumanTurn : public TurnTest {
     void propose(int32_t row) { gameState.selection = Selection{gameState.currentPlayer, row, 1}; }
 };
 
-TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndOpensTheDiceWindow) {
+TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndKlarScoresThatThrow) {
     for (int sorted = 0; sorted <= 1; sorted++) {
         SCOPED_TRACE(sorted);
         options.sortedThrow = sorted;
@@ -55,6 +60,7 @@ TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndOpensTheDiceWindow) {
         events.clear();
         ClearPlatformRecords();
         newGame();
+        // No sound: the automatic throw is silent.
         EXPECT_EQ(TakeEvents(), Concat({{Ev("paint", PAINT_ALL), Ev("paint", PAINT_DICE_STRIP)},
                                         ReleaseAll(),
                                         {"show"}}));
@@ -65,6 +71,20 @@ TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndOpensTheDiceWindow) {
         EXPECT_EQ(gameState.throwsLeft, 2);
         EXPECT_EQ(gameState.diceOnBoard, 0);
         EXPECT_EQ(gameState.currentPlayer, 0);
+
+        // "&Klar" at once scores the first throw, sorted.
+        klar();
+        EXPECT_EQ(TakeEvents(), finished());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(faces(dice), expected);
+        int32_t pips = 0;
+        for (int32_t f : expected)
+            pips += f + 1;
+        propose(ROW_CHANCE);
+        completeTurn();
+        EXPECT_EQ(cells(0)[ROW_CHANCE], pips);
+        EXPECT_EQ(cells(0)[ROW_TOTAL], pips);
+        gameState.turnsLeft = 0; // given up, so the next newGame starts afresh
     }
 }
 
@@ -90,8 +110,7 @@ TEST_F(HumanTurn, SecondKastClosesTheWindowUnlessThrowsAreUnlimited) {
     // A further "&Kasta" throws nothing and only finishes again.
     const auto before = faces(dice);
     throwAgain();
-    EXPECT_EQ(TakeEvents(),
-              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
+    EXPECT_EQ(TakeEvents(), finished());
     EXPECT_EQ(faces(dice), before);
 }
 
@@ -110,29 +129,7 @@ TEST_F(HumanTurn, UnlimitedThrowsKeepOneThrowUntilKlar) {
         EXPECT_EQ(gameState.throwsLeft, 1);
     }
     klar();
-    EXPECT_EQ(TakeEvents(),
-              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
-}
-
-TEST_F(HumanTurn, KlarAtOnceScoresTheFirstThrow) {
-    const auto thrown = replayFirstThrow();
-    newGame();
-    TakeEvents();
-    klar();
-    EXPECT_EQ(TakeEvents(),
-              (Strings{"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
-    auto sorted = thrown;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(faces(dice), sorted);
-    EXPECT_TRUE(recordedSounds.empty()) << "the automatic throw is silent";
-
-    int32_t pips = 0;
-    for (int32_t f : thrown)
-        pips += f + 1;
-    propose(ROW_CHANCE);
-    completeTurn();
-    EXPECT_EQ(cells(0)[ROW_CHANCE], pips);
-    EXPECT_EQ(cells(0)[ROW_TOTAL], pips);
+    EXPECT_EQ(TakeEvents(), finished());
 }
 
 TEST_F(HumanTurn, SortedThrowSortsEveryThrowInTheWindow) {
@@ -226,31 +223,24 @@ class TurnPassing : public TurnTest {
     }
 };
 
-TEST_F(TurnPassing, OnePlayerKeepsTheTurnForFifteenRounds) {
-    addPlayer("A", false);
-    const auto seen = play();
-    ASSERT_EQ(seen.size(), 15u);
-    for (size_t i = 0; i < seen.size(); i++) {
-        EXPECT_EQ(seen[i].player, 0);
-        EXPECT_EQ(seen[i].round, static_cast<int32_t>(i) + 1);
-    }
-}
-
-TEST_F(TurnPassing, ThreePlayersTakeTurnsInSlotOrder) {
-    for (const char* n : {"A", "B", "C"})
-        addPlayer(n, false);
-    const auto seen = play();
-    ASSERT_EQ(seen.size(), 45u);
-    for (size_t i = 0; i < seen.size(); i++) {
-        EXPECT_EQ(seen[i].player, static_cast<int32_t>(i % 3));
-        EXPECT_EQ(seen[i].round, static_cast<int32_t>(i / 3) + 1);
-    }
-    for (int32_t p = 0; p < 3; p++) {
-        for (int32_t r = 0; r < ROW_COUNT; r++) {
-            if (r != ROW_SUM && r != ROW_BONUS && r != ROW_TOTAL) {
-                EXPECT_NE(cells(p)[r], 0) << "player " << p << " row " << r;
-            }
+TEST_F(TurnPassing, PlayersTakeTurnsInSlotOrderForFifteenRounds) {
+    for (int32_t n : {1, 3}) {
+        SCOPED_TRACE(n);
+        gameState.playerCount = 0;
+        for (int32_t p = 0; p < n; p++)
+            addPlayer("P", false);
+        resetGame(false);
+        const auto seen = play();
+        ASSERT_EQ(seen.size(), 15u * n);
+        for (size_t i = 0; i < seen.size(); i++) {
+            EXPECT_EQ(seen[i].player, static_cast<int32_t>(i % n));
+            EXPECT_EQ(seen[i].round, static_cast<int32_t>(i / n) + 1);
         }
+        for (int32_t p = 0; p < n; p++)
+            for (int32_t r = 0; r < ROW_COUNT; r++)
+                if (r != ROW_SUM && r != ROW_BONUS && r != ROW_TOTAL) {
+                    EXPECT_NE(cells(p)[r], 0) << "player " << p << " row " << r;
+                }
     }
 }
 

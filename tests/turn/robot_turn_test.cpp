@@ -5,6 +5,7 @@
 #include "robot/robot.h"
 #include "tests/support/logic_platform.h"
 #include "tests/turn/turn_fixture.h"
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -51,41 +52,32 @@ class RobotTurn : public TurnTest {
 };
 
 TEST_F(RobotTurn, ThrowsThreeTimesPausesAfterEachCommitsAndHandsOver) {
-    for (int32_t longThrows : {1200, 0}) {
-        SCOPED_TRACE(longThrows);
-        options.longThrows = longThrows;
-        gameState = GameState{};
-        gameState.maxPlayers = MAX_SLOTS;
-        gameState.dice = &dice;
-        addPlayer("R1", true);
-        handOverRuns = false;
-        newGame();
-        Strings e = TakeEvents();
-        ASSERT_GE(e.size(), 2u);
-        EXPECT_EQ(e[0], Ev("paint", PAINT_ALL));
-        size_t at = 1;
-        const int32_t row = expectOneTurn(e, at, 0, longThrows ? 1800 : 600);
-        EXPECT_EQ(at, e.size());
-        ASSERT_GE(row, 0);
-        EXPECT_NE(cells(0)[row], 0) << "the robot wrote the row it erased";
-        EXPECT_EQ(gameState.throwsLeft, 0);
-        EXPECT_EQ(gameState.diceOnBoard, 1);
-        EXPECT_EQ(gameState.selection.selectable, 0);
-    }
-}
-
-TEST_F(RobotTurn, ThrowSoundsFollowTheirOptionAndDrawOnlyWhenOn) {
-    options.throwSound = 0;
-    options.robotSound = 0;
-    addPlayer("R1", true);
-    handOverRuns = false;
-    newGame();
-    Strings e = TakeEvents();
-    size_t at = 1;
-    expectOneTurn(e, at, 0, 1800);
-    for (const std::string& s : e) {
-        EXPECT_FALSE(isSound(s)) << s;
-    }
+    for (int32_t longThrows : {1200, 0})
+        for (int32_t sounds : {1, 0}) {
+            SCOPED_TRACE(::testing::Message() << longThrows << " sounds " << sounds);
+            options.longThrows = longThrows;
+            options.throwSound = options.robotSound = sounds;
+            gameState = GameState{};
+            gameState.maxPlayers = MAX_SLOTS;
+            gameState.dice = &dice;
+            addPlayer("R1", true);
+            handOverRuns = false;
+            newGame();
+            Strings e = TakeEvents();
+            ASSERT_GE(e.size(), 2u);
+            EXPECT_EQ(e[0], Ev("paint", PAINT_ALL));
+            size_t at = 1;
+            const int32_t row = expectOneTurn(e, at, 0, longThrows ? 1800 : 600);
+            EXPECT_EQ(at, e.size());
+            ASSERT_GE(row, 0);
+            EXPECT_NE(cells(0)[row], 0) << "the robot wrote the row it erased";
+            EXPECT_EQ(gameState.throwsLeft, 0);
+            EXPECT_EQ(gameState.diceOnBoard, 1);
+            EXPECT_EQ(gameState.selection.selectable, 0);
+            if (!sounds) {
+                EXPECT_EQ(std::count_if(e.begin(), e.end(), isSound), 0);
+            }
+        }
 }
 
 TEST_F(RobotTurn, ARobotsOnlyGamePlaysItselfToTheEndInsideNewGame) {
