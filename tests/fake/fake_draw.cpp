@@ -1,11 +1,11 @@
-// Drawing surfaces and pictures: each call logged with the surface's name and current state.
+// Drawing surfaces, pictures and the font: each call logged with the surface's name and state.
 #include "tests/fake/fake_platform.h"
 #include <string>
 
 struct Surface {
     std::string name; // "root", "dice", "die0".."die4"
     Pen pen;
-    std::string brush;
+    StockBrush brush;
     Colour textColour;
 };
 
@@ -16,20 +16,7 @@ struct Picture {
 namespace {
 
 const Pen DEFAULT_PEN{1, 0x000000};
-
-std::string brushName(StockBrush b) {
-    switch (b) {
-    case BRUSH_WHITE:
-        return "white";
-    case BRUSH_HOLLOW:
-        return "hollow";
-    case BRUSH_BLACK:
-        return "black";
-    case BRUSH_LIGHT_GREY:
-        return "grey";
-    }
-    return "unknown";
-}
+const char* const BRUSHES[] = {"white", "hollow", "black", "grey"};
 
 std::string penText(const Pen& p) {
     return "pen " + std::to_string(p.width) + " " + FakeColour(p.colour);
@@ -46,7 +33,7 @@ std::string pictureName(const Picture* p) {
 Surface* acquire(const std::string& name) {
     fake.openSurfaces++;
     FakeLog("acquire " + name);
-    return new Surface{name, DEFAULT_PEN, "white", 0x000000};
+    return new Surface{name, DEFAULT_PEN, BRUSH_WHITE, 0x000000};
 }
 
 void draw(const Surface* s, const std::string& what) {
@@ -80,8 +67,8 @@ void SelectDefaultPen(Surface* s) {
     draw(s, "select default pen");
 }
 void SelectBrush(Surface* s, StockBrush brush) {
-    s->brush = brushName(brush);
-    draw(s, "select brush " + s->brush);
+    s->brush = brush;
+    draw(s, std::string("select brush ") + BRUSHES[brush]);
 }
 void SetTextColour(Surface* s, Colour colour) {
     s->textColour = colour;
@@ -90,19 +77,19 @@ void SetTextColour(Surface* s, Colour colour) {
 
 void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     draw(s, "rect " + FakeRect(Rect{left, top, right, bottom}) + " " + penText(s->pen) + " brush " +
-                s->brush);
+                BRUSHES[s->brush]);
 }
 void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     draw(s, "line " + point(x0, y0) + "-" + point(x1, y1) + " " + penText(s->pen));
 }
 void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    draw(s, "fill " + FakeRect(r) + " " + brushName(brush));
+    draw(s, "fill " + FakeRect(r) + " " + BRUSHES[brush]);
 }
 void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    draw(s, "frame " + FakeRect(r) + " " + brushName(brush));
+    draw(s, "frame " + FakeRect(r) + " " + BRUSHES[brush]);
 }
 void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {
-    const std::string t = length > 0 ? std::string(text, static_cast<size_t>(length)) : "";
+    const std::string t(text, static_cast<size_t>(length > 0 ? length : 0));
     draw(s, "text '" + t + "' at " + point(x, y) + " colour " + FakeColour(s->textColour));
 }
 
@@ -120,11 +107,10 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
 }
 
 Picture* LoadPicture(int32_t resourceId) {
-    if (fake.missingPictures.count(resourceId) != 0) {
-        FakeLog("load picture " + std::to_string(resourceId) + " missing");
+    const bool missing = fake.missingPictures.count(resourceId) != 0;
+    FakeLog("load picture " + std::to_string(resourceId) + (missing ? " missing" : ""));
+    if (missing)
         return nullptr;
-    }
-    FakeLog("load picture " + std::to_string(resourceId));
     fake.livePictures++;
     return new Picture{resourceId};
 }
@@ -142,7 +128,7 @@ void DefaultFontMetrics(int32_t* textHeight, int32_t* avgCharWidth) {
 }
 
 int32_t MeasureTextWidth(const char* text, int32_t length) {
-    const std::string t = length > 0 ? std::string(text, static_cast<size_t>(length)) : "";
-    const auto found = fake.textWidths.find(t);
-    return found != fake.textWidths.end() ? found->second : fake.charWidth * length;
+    const auto found =
+        fake.textWidths.find(std::string(text, static_cast<size_t>(length > 0 ? length : 0)));
+    return found != fake.textWidths.end() ? found->second : fake.avgCharWidth * length;
 }

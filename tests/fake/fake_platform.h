@@ -12,10 +12,8 @@
 #include <vector>
 
 struct FakeBox {
-    std::string text;
-    std::string caption;
-    int style;
-    int icon;
+    std::string text, caption;
+    int style, icon;
     bool owned;
 };
 
@@ -31,74 +29,51 @@ struct FakePlatform {
     // Called with every line as it is logged, so a test can look at the program at that moment.
     std::function<void(const std::string&)> onLog;
 
-    // The default GUI font and text measuring.
-    int32_t textHeight = 16;
-    int32_t avgCharWidth = 7;
-    int32_t charWidth = 7;                     // MeasureTextWidth per byte
-    std::map<std::string, int32_t> textWidths; // overrides for whole texts
+    // The default GUI font; MeasureTextWidth gives avgCharWidth per byte unless overridden.
+    int32_t textHeight = 16, avgCharWidth = 7;
+    std::map<std::string, int32_t> textWidths;
 
-    // Start-up failures and missing pictures.
-    bool registerFails = false;
-    bool rootCreateFails = false;
-    bool diceCreateFails = false;
+    bool registerFails = false, rootCreateFails = false, diceCreateFails = false;
     std::set<int32_t> missingPictures;
-    int32_t livePictures = 0;
-    int32_t openSurfaces = 0;
+    int32_t livePictures = 0, openSurfaces = 0;
 
-    // The windows.
     int32_t clientWidth[2] = {392, 344};
     int32_t clientHeight[2] = {448, 88};
-    bool exists[2] = {false, false};
-    bool shown[2] = {false, false};
+    bool exists[2] = {}, shown[2] = {};
     Rect invalid[2] = {};
     std::string title[2];
     int32_t activeWindow = -1;
     bool diceRectKnown = true;
     Rect diceRectInRoot = {250, 60, 600, 230};
-    std::map<int32_t, bool> menuChecks;
-    std::map<int32_t, bool> highlights;
+    std::map<int32_t, bool> menuChecks, highlights;
 
-    // Message boxes: the answers of the coming Yes/No boxes, in order; No once they run out.
+    // The answers of the coming Yes/No boxes, in order; No once they run out.
     std::vector<int> yesNoAnswers;
     std::vector<FakeBox> boxes;
 
-    // The new-player dialog.
     std::vector<FakeDialogStep> dialogSteps;
-    int32_t dialogStepsRun = 0;
-    bool dialogRunning = false;
-    bool dialogEnded = false;
-    int32_t dialogResult = -1;
+    int32_t dialogStepsRun = 0, dialogResult = -1;
+    bool dialogRunning = false, dialogEnded = false, robotChecked = false;
     std::string editText;
-    bool robotChecked = false;
-    bool editFocused = false;
     std::vector<std::string> listItems;
 
-    // Pauses, the close request during a pause, sound and help.
     std::vector<int32_t> pauses;
     size_t quitAtPause = 0; // the pause (1-based) during which the window is closed; 0: never
-    bool quitRequested = false;
-    bool soundWorks = true;
-    bool helpOpen = false;
+    bool quitRequested = false, helpOpen = false;
 
-    // What the message loop does while it runs; it then returns loopExitCode.
-    std::function<void()> loopScript;
-    int32_t loopExitCode = 0;
+    std::function<void()> loopScript; // what the message loop does while it runs
 };
 
 extern FakePlatform fake;
 
-// Back to the defaults above: font 16/7, root client 392 x 448, dice client 344 x 88.
-void FakeReset();
+void FakeReset(); // back to the defaults above
 void FakeClearLog();
 void FakeLog(const std::string& line);
-
-// Queries over the log.
 int FakeCount(const std::string& line);
 bool FakeLogged(const std::string& line);
 // Index of the first line equal to `line` at or after `from`; -1 when there is none.
 int FakeIndexOf(const std::string& line, int from = 0);
 std::vector<std::string> FakeLinesContaining(const std::string& part);
-
 // How the log spells a rectangle and a colour: "(l,t,r,b)", "800080".
 std::string FakeRect(const Rect& r);
 std::string FakeColour(Colour c);

@@ -7,9 +7,7 @@
 #include "ui/dice_window.h"
 #include "ui/paint.h"
 #include "ui/pointer.h"
-#include "ui/sheet.h"
 #include "ui/startup.h"
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,9 +18,8 @@ void UiTest::SetUp() {
     char cwd[4096];
     ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
     oldDir_ = cwd;
-    std::string pattern = (std::filesystem::temp_directory_path() / "dyxel-ui-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    scratchDir_ = pattern;
+    scratchDir_ = (std::filesystem::temp_directory_path() / "dyxel-ui-XXXXXX").string();
+    ASSERT_NE(mkdtemp(scratchDir_.data()), nullptr);
     ASSERT_EQ(chdir(scratchDir_.c_str()), 0);
 
     FakeReset();
@@ -78,9 +75,28 @@ void UiTest::SetDice(std::initializer_list<int> pips) {
     std::memcpy(testDice.faceCount, counted.faceCount, sizeof testDice.faceCount);
 }
 
-std::string UiTest::RootText(const std::string& text, int x, int y, const char* colour) {
+std::string RootText(const std::string& text, int x, int y, const char* colour) {
     return "root: text '" + text + "' at (" + std::to_string(x) + "," + std::to_string(y) +
            ") colour " + colour;
+}
+
+std::string CellText(const std::string& text, int row, const char* colour, int column) {
+    return RootText(text, 94 + 35 * column, 22 + 19 * row, colour);
+}
+
+std::string CellBox(int row, const char* penAndBrush, int column) {
+    return "root: rect " +
+           FakeRect(Rect{90 + 35 * column, 23 + 19 * row, 121 + 35 * column, 38 + 19 * row}) + " " +
+           penAndBrush;
+}
+
+std::string Stretch(int picture, const std::string& from, const std::string& to) {
+    return "root: stretch picture " + std::to_string(picture) + " from " + from + " to " + to;
+}
+
+void ExpectLogged(std::initializer_list<std::string> lines) {
+    for (const std::string& line : lines)
+        EXPECT_TRUE(FakeLogged(line)) << "not logged: " << line;
 }
 
 std::string UiTest::FileBytes(const char* name) {
