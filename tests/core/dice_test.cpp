@@ -46,6 +46,15 @@ class DiceTest : public ::testing::Test {
         fakeTime = seconds;
         seedIsaacFromTime();
     }
+    // Two throws of five free dice take the ten values in die order.
+    void expectTwoThrows(const std::vector<int32_t>& dice) {
+        DiceThrow d{};
+        for (int t = 0; t < 2; t++) {
+            throwDice(d);
+            for (int i = 0; i < 5; i++)
+                EXPECT_EQ(d.face[i], dice[5 * t + i]) << "throw " << t << " die " << i;
+        }
+    }
     Settings options{};
     Settings* savedSettings = nullptr;
     uint32_t (*savedTime)() = nullptr;
@@ -99,12 +108,7 @@ TEST_F(DiceTest, IsaacDiceFollowTheReferenceInDieOrder) {
 
         options.altDice = 0;
         seedIsaacAt(section == kSeed1700 ? 1700000000u : 0u);
-        DiceThrow d{};
-        for (int t = 0; t < 2; t++) {
-            throwDice(d);
-            for (int i = 0; i < 5; i++)
-                EXPECT_EQ(d.face[i], dice[5 * t + i]) << "throw " << t << " die " << i;
-        }
+        expectTwoThrows(dice);
     }
 }
 
@@ -162,12 +166,7 @@ TEST_F(DiceTest, CrtSequencesAndTheirDice) {
         // "&Alt tärning" on: the throw takes the same values, die by die.
         options.altDice = 1;
         crtSrand(run.seed);
-        DiceThrow d{};
-        for (int t = 0; t < 2; t++) {
-            throwDice(d);
-            for (int i = 0; i < 5; i++)
-                EXPECT_EQ(d.face[i], dice[5 * t + i]);
-        }
+        expectTwoThrows(dice);
     }
 }
 

@@ -3,24 +3,14 @@
 #include "tests/support/logic_platform.h"
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <grp.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-
-namespace {
-// Makes every directory below root writable again, so that it can be removed.
-void unlock(const fs::path& root) {
-    std::error_code ec;
-    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (auto it = fs::recursive_directory_iterator(root, ec); !ec && it != end(it);
-         it.increment(ec))
-        if (it->is_directory(ec) && !it->is_symlink(ec))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
-}
-} // namespace
 
 void WorkDirTest::SetUp() {
     char cwd[4096];
@@ -36,7 +26,7 @@ void WorkDirTest::SetUp() {
 
 void WorkDirTest::TearDown() {
     EXPECT_EQ(chdir(savedCwd.c_str()), 0);
-    unlock(dir);
+    chmod(dir.c_str(), 0700); // a test may have made it read-only
     std::error_code ec;
     fs::remove_all(dir, ec);
     topTen = TopTenList{};
@@ -49,23 +39,15 @@ bool FileExists(const char* name) {
 }
 
 Bytes ReadBytes(const char* name) {
-    Bytes bytes;
-    if (std::FILE* f = std::fopen(name, "rb")) {
-        int c;
-        while ((c = std::fgetc(f)) != EOF)
-            bytes.push_back(static_cast<uint8_t>(c));
-        std::fclose(f);
-    }
-    return bytes;
+    std::ifstream in(name, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteBytes(const char* name, const Bytes& bytes) {
-    std::FILE* f = std::fopen(name, "wb");
-    ASSERT_NE(f, nullptr) << name;
-    if (!bytes.empty()) {
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), f), bytes.size());
-    }
-    ASSERT_EQ(std::fclose(f), 0);
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    ASSERT_TRUE(out.flush()) << name;
 }
 
 Bytes Le32(std::initializer_list<int64_t> values) {

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -19,22 +21,16 @@ struct SimRun {
 // Runs the simulator in the current (private) working directory.
 SimRun sim(const std::string& args) {
     SimRun run;
-    const std::string cmd = std::string("'") + DYXEL_SIM + "' " + args + " 2>sim-stderr";
-    FILE* pipe = popen(cmd.c_str(), "r");
+    FILE* pipe = popen(("'" DYXEL_SIM "' " + args + " 2>sim-stderr").c_str(), "r");
     if (pipe == nullptr)
         return run;
     char buf[65536];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+    for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;)
         run.out.append(buf, n);
     const int raw = pclose(pipe);
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    if (FILE* e = fopen("sim-stderr", "rb")) {
-        while ((n = fread(buf, 1, sizeof buf, e)) > 0)
-            run.err.append(buf, n);
-        fclose(e);
-    }
-    std::remove("sim-stderr");
+    std::ifstream err("sim-stderr");
+    run.err.assign(std::istreambuf_iterator<char>(err), {});
     return run;
 }
 

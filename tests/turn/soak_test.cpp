@@ -44,19 +44,15 @@ void checkSheet(int32_t p) {
     ASSERT_EQ(c[ROW_TOTAL], total + c[ROW_BONUS]);
 }
 
+// Every planning step sees analysed dice: sorted, counted, with 0/1 holds.
 void checkThrow(const DiceThrow& d, int32_t k) {
     soak.throwsSeen++;
-    ASSERT_GE(k, 1);
-    ASSERT_LE(k, 3);
-    int32_t counted = 0;
+    ASSERT_TRUE(k >= 1 && k <= 3) << k;
     for (int i = 0; i < 5; i++) {
-        ASSERT_GE(d.face[i], 0);
-        ASSERT_LE(d.face[i], 5);
-        ASSERT_TRUE(d.held[i] == 0 || d.held[i] == 1);
-        if (i > 0) {
-            ASSERT_LE(d.face[i - 1], d.face[i]) << "analysed dice are sorted";
-        }
+        ASSERT_TRUE(d.face[i] >= 0 && d.face[i] <= 5 && (d.held[i] == 0 || d.held[i] == 1));
+        ASSERT_TRUE(i == 0 || d.face[i - 1] <= d.face[i]) << "analysed dice are sorted";
     }
+    int32_t counted = 0;
     for (int32_t f = 0; f < 6; f++)
         counted += d.faceCount[f];
     ASSERT_EQ(counted, 5);
