@@ -48,27 +48,6 @@ TEST_F(GameTest, RoundNumbers) {
     EXPECT_EQ(roundNumber(), 0) << "no game running";
 }
 
-// Over a whole game every round lasts one turn per player and the rounds run 1 to 15.
-TEST_F(GameTest, EveryRoundLastsOneTurnPerPlayer) {
-    for (int32_t n = 1; n <= MAX_SLOTS; n++) {
-        gameState.playerCount = n;
-        int32_t round = 1, turnsInRound = 0;
-        for (int32_t t = n * TURNS_PER_PLAYER; t > 0; t--) {
-            gameState.turnsLeft = t;
-            const int32_t now = roundNumber();
-            if (now != round) {
-                EXPECT_EQ(turnsInRound, n) << n << " players, round " << round;
-                EXPECT_EQ(now, round + 1) << n << " players, turnsLeft " << t;
-                round = now;
-                turnsInRound = 0;
-            }
-            turnsInRound++;
-        }
-        EXPECT_EQ(round, TURNS_PER_PLAYER);
-        EXPECT_EQ(turnsInRound, n);
-    }
-}
-
 TEST_F(GameTest, ResetKeepsOrEmptiesThePlayerList) {
     for (bool clearPlayers : {false, true}) {
         SCOPED_TRACE(clearPlayers);

@@ -31,13 +31,6 @@ Strings finished() {
     return {"hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)};
 }
 
-bool isSoundEvent(const std::string& e, int lo, int hi) {
-    if (e.rfind("sound ", 0) != 0)
-        return false;
-    const int id = std::stoi(e.substr(6));
-    return id >= lo && id <= hi;
-}
-
 class HumanTurn : public TurnTest {
   protected:
     void SetUp() override {
@@ -48,6 +41,15 @@ class HumanTurn : public TurnTest {
     void klar() {
         gameState.throwsLeft = 0;
         finishThrowing();
+    }
+    // One "&Kasta": a throw sound, then these events.
+    void expectKasta(const Strings& rest) {
+        throwAgain();
+        Strings e = TakeEvents();
+        ASSERT_EQ(e.size(), rest.size() + 1) << ::testing::PrintToString(e);
+        const int id = e[0].rfind("sound ", 0) == 0 ? std::stoi(e[0].substr(6)) : 0;
+        EXPECT_TRUE(id >= 2402 && id <= 2404) << e[0];
+        EXPECT_EQ(Strings(e.begin() + 1, e.end()), rest);
     }
     void propose(int32_t row) { gameState.selection = Selection{gameState.currentPlayer, row, 1}; }
 };
@@ -89,47 +91,32 @@ TEST_F(HumanTurn, NewGameThrowsOnceSilentlyAndKlarScoresThatThrow) {
 }
 
 TEST_F(HumanTurn, SecondKastClosesTheWindowUnlessThrowsAreUnlimited) {
-    newGame();
-    TakeEvents();
-    throwAgain();
-    Strings first = TakeEvents();
-    ASSERT_EQ(first.size(), 3u);
-    EXPECT_TRUE(isSoundEvent(first[0], 2402, 2404)) << first[0];
-    EXPECT_EQ(Strings(first.begin() + 1, first.end()), (Strings{"redraw", Ev("title", 0, 1)}));
-
-    throwAgain();
-    Strings second = TakeEvents();
-    ASSERT_EQ(second.size(), 5u);
-    EXPECT_TRUE(isSoundEvent(second[0], 2402, 2404));
-    EXPECT_EQ(Strings(second.begin() + 1, second.end()),
-              (Strings{"redraw", "hide", Ev("paint", PAINT_SHEET), Ev("paint", PAINT_DICE_STRIP)}));
-    EXPECT_EQ(gameState.throwsLeft, 0);
-    EXPECT_EQ(gameState.diceOnBoard, 1);
-    EXPECT_TRUE(std::is_sorted(dice.face, dice.face + 5)) << "the final dice are always sorted";
-
-    // A further "&Kasta" throws nothing and only finishes again.
-    const auto before = faces(dice);
-    throwAgain();
-    EXPECT_EQ(TakeEvents(), finished());
-    EXPECT_EQ(faces(dice), before);
-}
-
-TEST_F(HumanTurn, UnlimitedThrowsKeepOneThrowUntilKlar) {
-    options.unlimitedThrows = 1;
-    newGame();
-    TakeEvents();
-    throwAgain();
-    EXPECT_EQ(TakeEvents().back(), Ev("title", 0, 1));
-    for (int i = 0; i < 3; i++) {
+    for (int32_t unlimited : {0, 1}) {
+        SCOPED_TRACE(unlimited);
+        options.unlimitedThrows = unlimited;
+        gameState.turnsLeft = 0;
+        newGame();
+        TakeEvents();
+        expectKasta({"redraw", Ev("title", 0, 1)});
+        if (unlimited) {
+            for (int i = 0; i < 3; i++) {
+                expectKasta({"redraw"}); // no title, no closing
+                EXPECT_EQ(gameState.throwsLeft, 1);
+            }
+            klar();
+            EXPECT_EQ(TakeEvents(), finished());
+            continue;
+        }
+        expectKasta(Concat({{"redraw"}, finished()}));
+        EXPECT_EQ(gameState.throwsLeft, 0);
+        EXPECT_EQ(gameState.diceOnBoard, 1);
+        EXPECT_TRUE(std::is_sorted(dice.face, dice.face + 5)) << "the final dice are always sorted";
+        // A further "&Kasta" throws nothing and only finishes again.
+        const auto before = faces(dice);
         throwAgain();
-        Strings e = TakeEvents();
-        ASSERT_EQ(e.size(), 2u) << "no title, no closing";
-        EXPECT_TRUE(isSoundEvent(e[0], 2402, 2404));
-        EXPECT_EQ(e[1], "redraw");
-        EXPECT_EQ(gameState.throwsLeft, 1);
+        EXPECT_EQ(TakeEvents(), finished());
+        EXPECT_EQ(faces(dice), before);
     }
-    klar();
-    EXPECT_EQ(TakeEvents(), finished());
 }
 
 TEST_F(HumanTurn, SortedThrowSortsEveryThrowInTheWindow) {
