@@ -1,4 +1,3 @@
-#include "platform/dialog.h"
 #include "store/topten.h"
 #include "tests/ui/ui_test.h"
 #include "ui/dice_window.h"
@@ -7,10 +6,6 @@
 #include <filesystem>
 
 namespace {
-
-FakeDialogStep add(const char* text, bool robot = false) {
-    return FakeDialogStep{text, robot, IDC_ADD_PLAYER};
-}
 
 int filledRows(int player) {
     int n = 0;
@@ -24,7 +19,7 @@ int filledRows(int player) {
 } // namespace
 
 TEST_F(UiTest, HumanTurnThroughTheRootWindowThenTheRobotPlays) {
-    fake.dialogSteps = {add("ABC"), add("R", true), {"", false, IDC_DONE}};
+    fake.dialogSteps = {Add("ABC"), Add("R", true), Done()};
     platformEvents.rootCommand(IDM_NEW_GAME);
     ASSERT_EQ(gameState.turnsLeft, 30);
     EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: ABC   Kvar: 2");
@@ -75,7 +70,7 @@ TEST_F(UiTest, HumanTurnThroughTheRootWindowThenTheRobotPlays) {
 
 TEST_F(UiTest, RobotsOnlyGamePlaysToTheEndAfterTheDialog) {
     testSettings.longThrows = 0;
-    fake.dialogSteps = {add("R1", true), add("R2", true), {"", false, IDC_DONE}};
+    fake.dialogSteps = {Add("R1", true), Add("R2", true), Done()};
     fake.onLog = [](const std::string& line) {
         EXPECT_FALSE(fake.dialogRunning && line.rfind("pause", 0) == 0)
             << "no game runs inside the dialog";
@@ -109,7 +104,7 @@ TEST_F(UiTest, RobotsOnlyGamePlaysToTheEndAfterTheDialog) {
 
 TEST_F(UiTest, ClosingDuringARobotPauseStopsTheGame) {
     fake.quitAtPause = 3;
-    fake.dialogSteps = {add("R1", true), add("R2", true), {"", false, IDC_DONE}};
+    fake.dialogSteps = {Add("R1", true), Add("R2", true), Done()};
     platformEvents.rootCommand(IDM_NEW_GAME);
     EXPECT_EQ(gameState.turnsLeft, 0);
     EXPECT_EQ(fake.pauses.size(), 3u) << "no robot pauses again after the close request";
