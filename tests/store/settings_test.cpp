@@ -121,18 +121,6 @@ TEST_F(SettingsFile, AReadOnlyFileIsNeitherReadNorChanged) {
     });
 }
 
-TEST_F(SettingsFile, ADirectoryNamedStateIsKept) {
-    ASSERT_EQ(mkdir("state", 0755), 0);
-    const Settings* s = LoadSettings();
-    EXPECT_EQ(fieldsOf(s), kDefaults);
-    EXPECT_TRUE(recordedBoxes.empty());
-    SaveSettings(s);
-    expectTwoBoxesOnSave();
-    struct stat st;
-    ASSERT_EQ(stat("state", &st), 0);
-    EXPECT_TRUE(S_ISDIR(st.st_mode));
-}
-
 // A write that the disk refuses is reported, not passed over.
 TEST_F(SettingsFile, AFailedWriteShowsTheSaveBox) {
     rlimit saved{};
