@@ -26,14 +26,9 @@ TEST_F(DrawTest, OnePixelRectangleHasItsOutlineOnTheOutermostPixelsAndTheBrushIn
     DrawRectangle(s, 10, 20, 30, 40);
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 10, 20), 0x0A0A0Au);
-    EXPECT_EQ(PixelAt(img, 29, 39), 0x0A0A0Au); // right column and bottom row excluded
-    EXPECT_EQ(PixelAt(img, 29, 25), 0x0A0A0Au);
-    EXPECT_EQ(PixelAt(img, 30, 25), BLACK);
-    EXPECT_EQ(PixelAt(img, 20, 40), BLACK);
-    EXPECT_EQ(PixelAt(img, 9, 25), BLACK);
-    EXPECT_EQ(PixelAt(img, 11, 21), WHITE);
-    EXPECT_EQ(PixelAt(img, 28, 38), WHITE);
+    ExpectPixels(img, {At(10, 20, 0x0A0A0Au), At(29, 39, 0x0A0A0Au), At(29, 25, 0x0A0A0Au),
+                       At(30, 25, BLACK), At(20, 40, BLACK), At(9, 25, BLACK), At(11, 21, WHITE),
+                       At(28, 38, WHITE)});
 }
 
 TEST_F(DrawTest, WidePensSpreadAroundTheEdgesAndTheHollowBrushLeavesTheInside) {
@@ -45,23 +40,14 @@ TEST_F(DrawTest, WidePensSpreadAroundTheEdgesAndTheHollowBrushLeavesTheInside) {
     DrawRectangle(s, 17, 102, 265, 200); // a frame like the sheet's
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 89, 30), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 90, 30), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 88, 30), BLACK);
-    EXPECT_EQ(PixelAt(img, 91, 30), BLACK);
-    EXPECT_EQ(PixelAt(img, 119, 30), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 120, 30), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 121, 30), BLACK);
-    EXPECT_EQ(PixelAt(img, 100, 22), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 100, 37), 0x800080u);
-    EXPECT_EQ(PixelAt(img, 100, 30), BLACK); // hollow
-    for (int x = 15; x <= 18; x++)
+    ExpectPixels(img, {At(89, 30, 0x800080u), At(90, 30, 0x800080u), At(88, 30, BLACK),
+                       At(91, 30, BLACK), At(119, 30, 0x800080u), At(120, 30, 0x800080u),
+                       At(121, 30, BLACK), At(100, 22, 0x800080u), At(100, 37, 0x800080u),
+                       At(100, 30, BLACK)});
+    for (int x : {15, 16, 17, 18, 262, 263, 264, 265})
         EXPECT_EQ(PixelAt(img, x, 150), 0xB428B4u) << x;
-    EXPECT_EQ(PixelAt(img, 14, 150), BLACK);
-    EXPECT_EQ(PixelAt(img, 19, 150), BLACK);
-    for (int x = 262; x <= 265; x++)
-        EXPECT_EQ(PixelAt(img, x, 150), 0xB428B4u) << x;
-    EXPECT_EQ(PixelAt(img, 266, 150), BLACK);
+    ExpectPixels(img, {At(14, 150, BLACK), At(19, 150, BLACK)});
+    ExpectPixels(img, {At(266, 150, BLACK)});
 }
 
 TEST_F(DrawTest, LinesLeaveOutTheirEndPointInEitherDirection) {
@@ -73,18 +59,9 @@ TEST_F(DrawTest, LinesLeaveOutTheirEndPointInEitherDirection) {
     DrawLine(s, 70, 30, 70, 10);
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 10, 50), WHITE);
-    EXPECT_EQ(PixelAt(img, 19, 50), WHITE);
-    EXPECT_EQ(PixelAt(img, 20, 50), BLACK);
-    EXPECT_EQ(PixelAt(img, 40, 50), WHITE);
-    EXPECT_EQ(PixelAt(img, 31, 50), WHITE);
-    EXPECT_EQ(PixelAt(img, 30, 50), BLACK);
-    EXPECT_EQ(PixelAt(img, 10, 49), BLACK);
-    EXPECT_EQ(PixelAt(img, 10, 51), BLACK);
-    EXPECT_EQ(PixelAt(img, 60, 29), WHITE);
-    EXPECT_EQ(PixelAt(img, 60, 30), BLACK);
-    EXPECT_EQ(PixelAt(img, 70, 30), WHITE);
-    EXPECT_EQ(PixelAt(img, 70, 10), BLACK);
+    ExpectPixels(img, {At(10, 50, WHITE), At(19, 50, WHITE), At(20, 50, BLACK), At(40, 50, WHITE),
+                       At(31, 50, WHITE), At(30, 50, BLACK), At(10, 49, BLACK), At(10, 51, BLACK),
+                       At(60, 29, WHITE), At(60, 30, BLACK), At(70, 30, WHITE), At(70, 10, BLACK)});
 }
 
 TEST_F(DrawTest, FramesAndFillsStayInsideTheirRectangle) {
@@ -94,14 +71,9 @@ TEST_F(DrawTest, FramesAndFillsStayInsideTheirRectangle) {
     FillRectangle(s, Rect{50, 10, 60, 20}, BRUSH_HOLLOW);
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 10, 10), WHITE);
-    EXPECT_EQ(PixelAt(img, 19, 19), WHITE);
-    EXPECT_EQ(PixelAt(img, 20, 19), BLACK);
-    EXPECT_EQ(PixelAt(img, 11, 11), BLACK);
-    EXPECT_EQ(PixelAt(img, 30, 10), 0xC0C0C0u);
-    EXPECT_EQ(PixelAt(img, 39, 19), 0xC0C0C0u);
-    EXPECT_EQ(PixelAt(img, 40, 19), BLACK);
-    EXPECT_EQ(PixelAt(img, 55, 15), BLACK);
+    ExpectPixels(img, {At(10, 10, WHITE), At(19, 19, WHITE), At(20, 19, BLACK), At(11, 11, BLACK),
+                       At(30, 10, 0xC0C0C0u), At(39, 19, 0xC0C0C0u), At(40, 19, BLACK),
+                       At(55, 15, BLACK)});
 }
 
 TEST_F(DrawTest, TextIsOpaqueOnWhiteInItsColourAndOneLineHigh) {
@@ -128,10 +100,10 @@ TEST_F(DrawTest, TextIsOpaqueOnWhiteInItsColourAndOneLineHigh) {
     }
     EXPECT_GT(red, 0);
     EXPECT_GT(white, red);
-    EXPECT_EQ(PixelAt(img, 100, 100), WHITE);
-    EXPECT_EQ(PixelAt(img, 100 + width - 1, 100 + textHeight - 1), WHITE);
-    EXPECT_EQ(PixelAt(img, 100 + width, 100), BLACK);
-    EXPECT_EQ(PixelAt(img, 100, 100 + textHeight), BLACK);
+    ExpectPixels(img, {At(100, 100, WHITE),
+                       {100 + width - 1, 100 + textHeight - 1, WHITE},
+                       At(100 + width, 100, BLACK),
+                       At(100, 100 + textHeight, BLACK)});
 }
 
 TEST_F(DrawTest, SurfacesStartWithTheDefaultsWhateverTheLastOneSelected) {
@@ -143,9 +115,7 @@ TEST_F(DrawTest, SurfacesStartWithTheDefaultsWhateverTheLastOneSelected) {
     DrawRectangle(s, 10, 10, 20, 20);
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 10, 15), BLACK);
-    EXPECT_EQ(PixelAt(img, 9, 15), BLACK);
-    EXPECT_EQ(PixelAt(img, 15, 15), WHITE);
+    ExpectPixels(img, {At(10, 15, BLACK), At(9, 15, BLACK), At(15, 15, WHITE)});
 }
 
 wxImage FourColours() {
@@ -166,16 +136,10 @@ TEST_F(DrawTest, StretchingSamplesTheNearestSourcePixel) {
     ReleaseSurface(s);
     FreePicture(p);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 10, 10), 0xFF0000u);
-    EXPECT_EQ(PixelAt(img, 13, 12), 0xFF0000u);
-    EXPECT_EQ(PixelAt(img, 14, 12), 0x00FF00u);
-    EXPECT_EQ(PixelAt(img, 13, 13), 0x0000FFu);
-    EXPECT_EQ(PixelAt(img, 17, 15), 0xFFFF00u);
-    EXPECT_EQ(PixelAt(img, 18, 15), BLACK);
-    EXPECT_EQ(PixelAt(img, 17, 16), BLACK);
-    EXPECT_EQ(PixelAt(img, 30, 10), 0xFFFF00u);
-    EXPECT_EQ(PixelAt(img, 32, 12), 0xFFFF00u);
-    EXPECT_EQ(PixelAt(img, 33, 12), BLACK);
+    ExpectPixels(img, {At(10, 10, 0xFF0000u), At(13, 12, 0xFF0000u), At(14, 12, 0x00FF00u),
+                       At(13, 13, 0x0000FFu), At(17, 15, 0xFFFF00u), At(18, 15, BLACK),
+                       At(17, 16, BLACK), At(30, 10, 0xFFFF00u), At(32, 12, 0xFFFF00u),
+                       At(33, 12, BLACK)});
 }
 
 TEST_F(DrawTest, CopiesAreClippedToThePicture) {
@@ -185,10 +149,8 @@ TEST_F(DrawTest, CopiesAreClippedToThePicture) {
     ReleaseSurface(s);
     FreePicture(p);
     const wxImage img = Pixels();
-    EXPECT_EQ(PixelAt(img, 50, 50), 0x00FF00u);
-    EXPECT_EQ(PixelAt(img, 50, 51), 0xFFFF00u);
-    EXPECT_EQ(PixelAt(img, 51, 50), BLACK);
-    EXPECT_EQ(PixelAt(img, 50, 52), BLACK);
+    ExpectPixels(
+        img, {At(50, 50, 0x00FF00u), At(50, 51, 0xFFFF00u), At(51, 50, BLACK), At(50, 52, BLACK)});
 }
 
 TEST(Pictures, MissingOrUndecodableResourcesGiveNoPicture) {
@@ -207,8 +169,7 @@ TEST(Pictures, MissingOrUndecodableResourcesGiveNoPicture) {
         ReleaseSurface(s);
         FreePicture(p);
         const wxImage img = CanvasImage(WINDOW_ROOT);
-        EXPECT_EQ(PixelAt(img, 125, 50), BLACK);
-        EXPECT_EQ(PixelAt(img, 50, 92), BLACK);
+        ExpectPixels(img, {At(125, 50, BLACK), At(50, 92, BLACK)});
     }
 }
 
@@ -220,8 +181,7 @@ TEST(Pictures, DieSurfacesDrawIntoTheirOwnButton) {
     FreePicture(p);
     const wxImage die = DieImage(3);
     ASSERT_EQ(die.GetWidth(), 64);
-    EXPECT_EQ(PixelAt(die, 0, 0), 0xFF0000u);
-    EXPECT_EQ(PixelAt(die, 63, 63), 0xFFFF00u);
+    ExpectPixels(die, {At(0, 0, 0xFF0000u), At(63, 63, 0xFFFF00u)});
     EXPECT_NE(PixelAt(DieImage(2), 0, 0), 0xFF0000u);
     // Out of range dice give a surface that draws nowhere.
     Surface* none = AcquireDieSurface(5);
@@ -239,8 +199,7 @@ TEST(Surfaces, NestedSurfacesShareTheBitmapAndBothDraw) {
     ReleaseSurface(outer);
     EXPECT_EQ(WindowCanvas(WINDOW_ROOT)->dc, nullptr);
     const wxImage img = CanvasImage(WINDOW_ROOT);
-    EXPECT_EQ(PixelAt(img, 2, 2), 0xC0C0C0u);
-    EXPECT_EQ(PixelAt(img, 7, 2), BLACK);
+    ExpectPixels(img, {At(2, 2, 0xC0C0C0u), At(7, 2, BLACK)});
 }
 
 } // namespace

@@ -82,6 +82,11 @@ uint32_t PixelAt(const wxImage& image, int x, int y) {
            (static_cast<uint32_t>(image.GetGreen(x, y)) << 8) | image.GetBlue(x, y);
 }
 
+void ExpectPixels(const wxImage& image, std::initializer_list<PixelCheck> checks) {
+    for (const PixelCheck& c : checks)
+        EXPECT_EQ(PixelAt(image, c.x, c.y), c.colour) << "at (" << c.x << "," << c.y << ")";
+}
+
 int CountDelivered(int32_t what) {
     return static_cast<int>(std::count_if(delivered.begin(), delivered.end(),
                                           [what](const Delivered& d) { return d.what == what; }));

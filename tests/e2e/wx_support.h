@@ -4,6 +4,7 @@
 #include "platform/wx/start.h"
 #include "platform/wx/wxplatform.h"
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 #include <wx/image.h>
 
@@ -44,4 +45,13 @@ wxImage CanvasImage(WindowId w);
 wxImage DieImage(int32_t die);
 // 0xRRGGBB at (x, y).
 uint32_t PixelAt(const wxImage& image, int x, int y);
+struct PixelCheck {
+    int x, y;
+    uint32_t colour;
+};
+constexpr PixelCheck At(int x, int y, uint32_t colour) {
+    return {x, y, colour};
+}
+// Each pixel that differs is reported with its place.
+void ExpectPixels(const wxImage& image, std::initializer_list<PixelCheck> checks);
 int CountDelivered(int32_t what);
