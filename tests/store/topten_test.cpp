@@ -9,9 +9,12 @@ namespace {
 
 using TopTenFile = WorkDirTest;
 
+using Row = std::pair<std::string, int32_t>;
+using Rows = std::vector<Row>;
+
 // The list as (name, score) with names cut at their terminator, for readable comparisons.
-std::vector<std::pair<std::string, int32_t>> listed() {
-    std::vector<std::pair<std::string, int32_t>> rows;
+Rows listed() {
+    Rows rows;
     for (const TopTenEntry& e : topTen.entries)
         rows.emplace_back(std::string(e.name, strnlen(e.name, 4)), e.score);
     return rows;
@@ -42,12 +45,10 @@ TEST_F(TopTenFile, ResultsEnterInOrderOfMeritAndTiesStayBelow) {
     AddTopTenResult("IJ\0", 0);
     topTen = TopTenList{};
     LoadTopTen();
-    const auto rows = listed();
-    EXPECT_EQ(rows[0], (std::pair<std::string, int32_t>{"CD", 210}));
-    EXPECT_EQ(rows[1], (std::pair<std::string, int32_t>{"GH", 210}));
-    EXPECT_EQ(rows[2], (std::pair<std::string, int32_t>{"AB", 180}));
-    EXPECT_EQ(rows[3], (std::pair<std::string, int32_t>{"EF", 180}));
-    EXPECT_EQ(rows[4].second, 0) << "a total of 0 never enters";
+    // A total of 0 never enters.
+    const Rows rows = listed();
+    EXPECT_EQ(Rows(rows.begin(), rows.begin() + 5),
+              (Rows{{"CD", 210}, {"GH", 210}, {"AB", 180}, {"EF", 180}, {"", 0}}));
     EXPECT_TRUE(recordedBoxes.empty());
 }
 
@@ -57,11 +58,10 @@ TEST_F(TopTenFile, ANewResultPushesTheTenthOut) {
     SaveTopTen();
     AddTopTenResult("NEW", 650); // above the fifth (600), not above the fourth (700)
     const auto rows = listed();
-    EXPECT_EQ(rows[3], (std::pair<std::string, int32_t>{"P3", 700}));
-    EXPECT_EQ(rows[4], (std::pair<std::string, int32_t>{"NEW", 650}));
+    EXPECT_EQ(rows[3], (Row{"P3", 700}));
+    EXPECT_EQ(rows[4], (Row{"NEW", 650}));
     for (int i = 5; i < 10; i++)
-        EXPECT_EQ(rows[i], (std::pair<std::string, int32_t>{"P" + std::to_string(i - 1),
-                                                            1000 - 100 * (i - 1)}));
+        EXPECT_EQ(rows[i], (Row{"P" + std::to_string(i - 1), 1000 - 100 * (i - 1)}));
     topTen = TopTenList{};
     LoadTopTen();
     EXPECT_EQ(listed(), rows) << "the file holds what the list shows";
@@ -91,10 +91,9 @@ TEST_F(TopTenFile, LineFeedAndEndOfFileBytesInAScoreRoundTrip) {
     AddTopTenResult("CD\0", 26);
     topTen = TopTenList{};
     LoadTopTen();
-    EXPECT_EQ(listed()[0], (std::pair<std::string, int32_t>{"AB", 282}));
-    EXPECT_EQ(listed()[1], (std::pair<std::string, int32_t>{"ABC", 266}));
-    EXPECT_EQ(listed()[2], (std::pair<std::string, int32_t>{"CD", 26}));
-    EXPECT_EQ(listed()[3].second, 0);
+    const Rows rows = listed();
+    EXPECT_EQ(Rows(rows.begin(), rows.begin() + 4),
+              (Rows{{"AB", 282}, {"ABC", 266}, {"CD", 26}, {"", 0}}));
 }
 
 TEST_F(TopTenFile, ClearingWritesEmptyEntriesAndKeepsTheOtherNameBytes) {
@@ -118,7 +117,7 @@ TEST_F(TopTenFile, EveryLoadSeesTheFileAsItIsNow) {
     AddTopTenResult("AB\0", 100);
     WriteBytes("h_score", imageOf({{"XY\0", 300}, {"AB\0", 100}}));
     LoadTopTen();
-    EXPECT_EQ(listed()[0], (std::pair<std::string, int32_t>{"XY", 300}));
+    EXPECT_EQ(listed()[0], (Row{"XY", 300}));
     AddTopTenResult("MN\0", 200);
     EXPECT_EQ(ReadBytes("h_score"), imageOf({{"XY\0", 300}, {"MN\0", 200}, {"AB\0", 100}}));
 }
@@ -129,10 +128,10 @@ TEST_F(TopTenFile, AShortFileKeepsTheRestOfTheList) {
     WriteBytes("h_score", Concat({Bytes{'F', 0, 0, 0}, Le32({500}), Bytes{'G', 'H', 0, 0}}));
     LoadTopTen();
     const auto rows = listed();
-    EXPECT_EQ(rows[0], (std::pair<std::string, int32_t>{"F", 500}));
-    EXPECT_EQ(rows[1], (std::pair<std::string, int32_t>{"GH", 99}));
+    EXPECT_EQ(rows[0], (Row{"F", 500}));
+    EXPECT_EQ(rows[1], (Row{"GH", 99}));
     for (int i = 2; i < 10; i++)
-        EXPECT_EQ(rows[i], (std::pair<std::string, int32_t>{"MEM", 100 - i}));
+        EXPECT_EQ(rows[i], (Row{"MEM", 100 - i}));
 }
 
 TEST_F(TopTenFile, FilesOfAnySizeLoad) {
