@@ -106,13 +106,23 @@ wait_exit() {
     E2E_GAME_PID=""
 }
 
-keys() { # keys WINDOW KEY...: focus the window, then press the keys one by one
-    local w=$1
+visible_windows() { xdotool search --onlyvisible --class dyxel 2>/dev/null | wc -l; }
+
+# keys WINDOW KEY...: focus the window, then press the keys one by one. Every key the scripts
+# press opens or closes a menu, a box or a dialog, which GTK does asynchronously: each waits
+# (up to 3 s, for a loaded machine) until the number of visible windows has changed.
+keys() {
+    local w=$1 k n end
     shift
     xdotool windowfocus --sync "$w"
     for k in "$@"; do
+        n=$(visible_windows)
         xdotool key "$k"
-        sleep 0.25 # menus open and close asynchronously
+        end=$((SECONDS + 3))
+        while [ "$(visible_windows)" = "$n" ] && [ "$SECONDS" -le "$end" ]; do
+            sleep 0.05
+        done
+        sleep 0.1
     done
 }
 
