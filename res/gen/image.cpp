@@ -59,16 +59,6 @@ Colour8 ToColour8(Rgb c) {
     return {ToByte(c.r), ToByte(c.g), ToByte(c.b)};
 }
 
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(v & 0xff);
-    out.push_back((v >> 8) & 0xff);
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xffff);
-    Put16(out, v >> 16);
-}
-
 // File header and BITMAPINFOHEADER for a bottom-up BI_RGB picture.
 std::vector<uint8_t> BmpHeaders(int width, int height, int bits, uint32_t paletteEntries) {
     uint32_t stride = (static_cast<uint32_t>(width) * bits / 8 + 3) & ~3u;
@@ -299,4 +289,14 @@ bool RenderText(const std::string& text, const std::string& font, int pointSize,
         ok = std::fread(out->values.data(), 1, out->values.size(), pipe) == out->values.size();
     }
     return pclose(pipe) == 0 && ok;
+}
+
+void Put16(std::vector<uint8_t>& out, uint32_t v) {
+    out.push_back(v & 0xff);
+    out.push_back((v >> 8) & 0xff);
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t v) {
+    Put16(out, v & 0xffff);
+    Put16(out, v >> 16);
 }

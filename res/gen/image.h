@@ -41,6 +41,9 @@ std::vector<uint8_t> EncodeTrueColourBmp(const Picture& picture);
 std::vector<uint8_t> EncodeAlphaBmp(const Picture& picture);
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// Little-endian words, as the BMP and WAVE headers hold them.
+void Put16(std::vector<uint8_t>& out, uint32_t v);
+void Put32(std::vector<uint8_t>& out, uint32_t v);
 
 // Renders one line of text in the given font through ImageMagick; false when it cannot.
 bool RenderText(const std::string& text, const std::string& font, int pointSize, Mask* out);

@@ -1,4 +1,5 @@
 #include "res/gen/dsp.h"
+#include "res/gen/image.h"
 #include "res/gen/sound.h"
 
 #include <algorithm>
@@ -120,16 +121,6 @@ Levels Measure(const Sound& s) {
 }
 
 namespace {
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(v & 0xff);
-    out.push_back((v >> 8) & 0xff);
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xffff);
-    Put16(out, v >> 16);
-}
 
 void PutTag(std::vector<uint8_t>& out, const char* tag) {
     for (int i = 0; i < 4; i++)
