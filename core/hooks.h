@@ -33,55 +33,46 @@ extern FrontEndHooks frontEnd;
 
 // Null-safe calls, so the logic never checks the table itself. Inline: the robot makes a score
 // of them every turn, most of them null in the simulator.
+template <typename Fn, typename... Args> inline void CallHook(Fn fn, Args... args) {
+    if (fn)
+        fn(args...);
+}
 inline void RequestPaint(int32_t request) {
-    if (frontEnd.requestPaint)
-        frontEnd.requestPaint(request);
+    CallHook(frontEnd.requestPaint, request);
 }
 inline void HookEraseCommittedCell(int32_t player, int32_t row) {
-    if (frontEnd.eraseCommittedCell)
-        frontEnd.eraseCommittedCell(player, row);
+    CallHook(frontEnd.eraseCommittedCell, player, row);
 }
 inline void HookShowDiceWindow() {
-    if (frontEnd.showDiceWindow)
-        frontEnd.showDiceWindow();
+    CallHook(frontEnd.showDiceWindow);
 }
 inline void HookSetDiceTitle(int32_t player, int32_t count) {
-    if (frontEnd.setDiceTitle)
-        frontEnd.setDiceTitle(player, count);
+    CallHook(frontEnd.setDiceTitle, player, count);
 }
 inline void HookRedrawDice() {
-    if (frontEnd.redrawDice)
-        frontEnd.redrawDice();
+    CallHook(frontEnd.redrawDice);
 }
 inline void HookReleaseDie(int32_t die) {
-    if (frontEnd.releaseDie)
-        frontEnd.releaseDie(die);
+    CallHook(frontEnd.releaseDie, die);
 }
 inline void HookAlikeModeOff() {
-    if (frontEnd.alikeModeOff)
-        frontEnd.alikeModeOff();
+    CallHook(frontEnd.alikeModeOff);
 }
 inline void HookApplyAlike() {
-    if (frontEnd.applyAlike)
-        frontEnd.applyAlike();
+    CallHook(frontEnd.applyAlike);
 }
 inline void HookHideDiceWindow() {
-    if (frontEnd.hideDiceWindow)
-        frontEnd.hideDiceWindow();
+    CallHook(frontEnd.hideDiceWindow);
 }
 inline void HookDrawCornerBoxLogo() {
-    if (frontEnd.drawCornerBoxLogo)
-        frontEnd.drawCornerBoxLogo();
+    CallHook(frontEnd.drawCornerBoxLogo);
 }
 inline void HookActivateRootWindow() {
-    if (frontEnd.activateRootWindow)
-        frontEnd.activateRootWindow();
+    CallHook(frontEnd.activateRootWindow);
 }
 inline void HookPause(int32_t milliseconds) {
-    if (frontEnd.pause)
-        frontEnd.pause(milliseconds);
+    CallHook(frontEnd.pause, milliseconds);
 }
 inline void HookSendCommitRequest() {
-    if (frontEnd.sendCommitRequest)
-        frontEnd.sendCommitRequest();
+    CallHook(frontEnd.sendCommitRequest);
 }
