@@ -22,6 +22,16 @@ int soundId(const std::string& e) {
 
 class RobotTurn : public TurnTest {
   protected:
+    // A fresh game of robots R1, R2...
+    void restart(int robots) {
+        gameState = GameState{};
+        gameState.maxPlayers = MAX_SLOTS;
+        gameState.dice = &dice;
+        for (const char* n : {"R1", "R2", "R3"}) {
+            if (robots-- > 0)
+                addPlayer(n, true);
+        }
+    }
     // Checks one robot turn's events from resetThrow to the hand-over; returns the row written.
     int32_t expectOneTurn(const Strings& e, size_t& at, int32_t player, int32_t pauseMs) {
         auto next = [&]() -> std::string { return at < e.size() ? e[at++] : "<end>"; };
@@ -57,10 +67,7 @@ TEST_F(RobotTurn, ThrowsThreeTimesPausesAfterEachCommitsAndHandsOver) {
             SCOPED_TRACE(::testing::Message() << longThrows << " sounds " << sounds);
             options.longThrows = longThrows;
             options.throwSound = options.robotSound = sounds;
-            gameState = GameState{};
-            gameState.maxPlayers = MAX_SLOTS;
-            gameState.dice = &dice;
-            addPlayer("R1", true);
+            restart(1);
             handOverRuns = false;
             newGame();
             Strings e = TakeEvents();
@@ -81,8 +88,7 @@ TEST_F(RobotTurn, ThrowsThreeTimesPausesAfterEachCommitsAndHandsOver) {
 }
 
 TEST_F(RobotTurn, ARobotsOnlyGamePlaysItselfToTheEndInsideNewGame) {
-    for (const char* n : {"R1", "R2", "R3"})
-        addPlayer(n, true);
+    restart(3);
     newGame();
     Strings e = TakeEvents();
     ASSERT_FALSE(e.empty());
@@ -116,11 +122,7 @@ void closeAfterSomePauses(int32_t) {
 TEST_F(RobotTurn, ClosingTheWindowDuringAPauseAbandonsTheGame) {
     for (int closeAt = 1; closeAt <= 3; closeAt++) {
         SCOPED_TRACE(closeAt);
-        gameState = GameState{};
-        gameState.maxPlayers = MAX_SLOTS;
-        gameState.dice = &dice;
-        addPlayer("R1", true);
-        addPlayer("R2", true);
+        restart(2);
         pausesBeforeClose = 3 + closeAt; // R1's turn runs out, R2's stops after pause closeAt
         onPause = closeAfterSomePauses;
         newGame();

@@ -13,7 +13,6 @@
 std::vector<std::string> events;
 bool handOverRuns = true;
 void (*onPause)(int32_t milliseconds);
-uint32_t fixedTime = 1700000000;
 
 std::string Ev(const char* name, int a) {
     return std::string(name) + " " + std::to_string(a);
@@ -37,33 +36,26 @@ std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> 
     return all;
 }
 
-void FlushSounds() {
+namespace {
+
+// Moves the sounds played since the last event into the event list.
+void flushSounds() {
     for (int id : recordedSounds)
         events.push_back(Ev("sound", id));
     recordedSounds.clear();
 }
 
-std::vector<std::string> TakeEvents() {
-    FlushSounds();
-    std::vector<std::string> taken;
-    taken.swap(events);
-    return taken;
-}
-
-namespace {
-
 void log(std::string e) {
-    FlushSounds();
+    flushSounds();
     events.push_back(std::move(e));
 }
 
+// The calendar time every test seeds from.
 uint32_t fixedClock() {
-    return fixedTime;
+    return 1700000000;
 }
 
-} // namespace
-
-void InstallRecorder() {
+void installRecorder() {
     frontEnd = FrontEndHooks{};
     frontEnd.eraseCommittedCell = [](int32_t p, int32_t r) { log(Ev("erase", p, r)); };
     frontEnd.requestPaint = [](int32_t area) { log(Ev("paint", area)); };
@@ -88,6 +80,15 @@ void InstallRecorder() {
     };
 }
 
+} // namespace
+
+std::vector<std::string> TakeEvents() {
+    flushSounds();
+    std::vector<std::string> taken;
+    taken.swap(events);
+    return taken;
+}
+
 void TurnTest::SetUp() {
     char templ[] = "/tmp/dyxel-turn-XXXXXX";
     ASSERT_NE(mkdtemp(templ), nullptr);
@@ -105,13 +106,12 @@ void TurnTest::SetUp() {
     offerResults = OfferResultsToTopTen;
     robotPlanned = nullptr;
     calendarTime = fixedClock;
-    fixedTime = 1700000000;
     crtSrand(1);
     ClearPlatformRecords();
     events.clear();
     handOverRuns = true;
     onPause = nullptr;
-    InstallRecorder();
+    installRecorder();
 }
 
 void TurnTest::TearDown() {

@@ -16,9 +16,7 @@ extern bool handOverRuns;
 // Called by the recorded pause after it is logged, when set.
 extern void (*onPause)(int32_t milliseconds);
 
-void InstallRecorder();
-// Moves the sounds played since the last event into the event list.
-void FlushSounds();
+// The events so far, with the sounds played since the last one; clears the list.
 std::vector<std::string> TakeEvents();
 
 std::string Ev(const char* name, int a);
@@ -43,6 +41,3 @@ class TurnTest : public ::testing::Test {
     std::string savedCwd;
     std::string dir;
 };
-
-// The calendar time every test seeds from unless it says otherwise.
-extern uint32_t fixedTime;
