@@ -6,20 +6,11 @@ set -u
 e2e_setup close_robots "$@"
 
 write_state 1 0 1 1 1 1 1 # long robot pauses, sorted throws: both must survive
-start_game
-root=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
-keys "$root" alt+f n
-dialog=$(wait_untitled 5) || fail "no player dialog"
-xdotool windowfocus --sync "$dialog"
-for name in R1 R2; do
-    xdotool type --delay 60 "$name"
-    xdotool key --delay 150 Tab space Return
-    sleep 0.3
-done
-xdotool key Return
+start_root
+new_game -r R1 -r R2
 sleep 4 # a couple of robot turns, well inside the game
 shot playing
-"$XCLOSE" "$root" || fail "cannot send the close request"
+"$XCLOSE" "$ROOT" || fail "cannot send the close request"
 start=$SECONDS
 wait_exit 5
 [ "$RC" = 0 ] || fail "exit code $RC after the close box"

@@ -7,20 +7,10 @@ set -u
 e2e_setup human "$@"
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
-start_game
-root=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
+start_root
 shot start
 top=$(canvas_top "$SHOTS/human-start.png") || fail "no client area"
-keys "$root" alt+f n
-dialog=$(wait_untitled 5) || fail "no player dialog"
-xdotool windowfocus --sync "$dialog"
-xdotool type --delay 60 ABCDE # three characters are kept
-xdotool key --delay 150 Return
-sleep 0.3
-xdotool type --delay 60 R
-xdotool key --delay 150 Tab space Return
-sleep 0.3
-xdotool key Return
+new_game ABCDE -r R # three characters of ABCDE are kept
 
 dice=$(wait_window "Spelare: ABC   Kvar: 2" 10) || fail "no dice window titled for ABC"
 geometry "$dice"
@@ -58,7 +48,7 @@ read -r -a c <<<"$second"
 [[ "${c[2]}${c[3]}${c[4]}" != *held* ]] || fail "free dice came back held: $second"
 
 # "&Nytt spel" during the game, answered No (Escape): nothing changes.
-keys "$root" alt+f n
+keys "$ROOT" alt+f n
 box=$(wait_window "Varning" 5) || fail "no warning box"
 keys "$box" Escape
 wait_gone "Varning" 5 || fail "the warning box stays"
@@ -117,7 +107,7 @@ for r in 0 1 2 3 4 5 8 9 10 11 12 13 14 15 16; do
 done
 [ "$robot" -gt 0 ] || fail "the robot scored nothing"
 
-keys "$root" alt+f a
+keys "$ROOT" alt+f a
 wait_exit 10
 [ "$RC" = 0 ] || fail "exit code $RC"
 [ -e h_score ] && fail "an abandoned game reached the top-ten list"

@@ -213,3 +213,27 @@ die_face() {
     f=$(grep "^$sig " "$E2E_WORK/faces" | cut -d' ' -f2)
     echo "${f:-unknown}"
 }
+
+# start_root: starts the game and sets ROOT to its root window.
+start_root() {
+    start_game
+    ROOT=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
+}
+
+# new_game NAME...: "&Nytt spel", each player entered in the dialog (a name after -r is a
+# robot's), then "Lägg till" with nobody to complete the list.
+new_game() {
+    local dialog name robot=""
+    keys "$ROOT" alt+f n
+    dialog=$(wait_untitled 5) || fail "no player dialog"
+    xdotool windowfocus --sync "$dialog"
+    for name in "$@"; do
+        [ "$name" = -r ] && robot="Tab space" && continue
+        xdotool type --delay 60 "$name"
+        xdotool key --delay 150 $robot Return # "Robot", then "Lägg till"
+        robot=""
+        sleep 0.3
+    done
+    shot dialog
+    xdotool key Return
+}

@@ -6,20 +6,10 @@ set -u
 e2e_setup robots "$@"
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
-start_game
-root=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
+start_root
 shot start
 top=$(canvas_top "$SHOTS/robots-start.png") || fail "no client area"
-keys "$root" alt+f n
-dialog=$(wait_untitled 5) || fail "no player dialog"
-xdotool windowfocus --sync "$dialog"
-for name in R1 R2; do
-    xdotool type --delay 60 "$name"
-    xdotool key --delay 150 Tab space Return # "Robot", then "Lägg till"
-    sleep 0.3
-done
-shot dialog
-xdotool key Return # "Lägg till" with nobody: the list is complete
+new_game -r R1 -r R2
 
 # The whole game plays inside the first robot's turn; the file is written at its end.
 end=$((SECONDS + 150))
@@ -54,7 +44,7 @@ for i in 0 1; do
 done
 [ "$(count_dark "$png" 328 $((top + 57)) 76 160)" = 0 ] || fail "more than two results shown"
 
-keys "$root" alt+f a
+keys "$ROOT" alt+f a
 wait_exit 10
 [ "$RC" = 0 ] || fail "exit code $RC"
 echo "robots: ok ($entries)"

@@ -92,24 +92,6 @@ TEST_F(Windows, TheMenuBarComesFromTheResourcesWithItsCheckItems) {
     }
     EXPECT_EQ(bar->FindItem(1011)->GetItemLabel(), wxString::FromUTF8("&Långa kast"));
     SetMenuCheck(4242, true);
-
-    wxCommandEvent pick(wxEVT_MENU, 1004);
-    windows.rootFrame->ProcessWindowEvent(pick);
-    ASSERT_EQ(delivered.size(), 1u);
-    EXPECT_EQ(delivered[0], (Delivered{EV_ROOT_COMMAND, 1004, 0}));
-}
-
-TEST_F(Windows, MouseButtonsOnTheRootWindowArriveInClientCoordinates) {
-    wxMouseEvent down(wxEVT_LEFT_DOWN), twice(wxEVT_LEFT_DCLICK), right(wxEVT_RIGHT_DOWN);
-    down.SetPosition(wxPoint(100, 150));
-    twice.SetPosition(wxPoint(101, 151));
-    right.SetPosition(wxPoint(5, 6));
-    for (wxMouseEvent* e : {&down, &twice, &right})
-        windows.rootCanvas->ProcessWindowEvent(*e);
-    ASSERT_EQ(delivered.size(), 3u);
-    EXPECT_EQ(delivered[0], (Delivered{EV_LEFT_DOWN, 100, 150}));
-    EXPECT_EQ(delivered[1], (Delivered{EV_LEFT_DOUBLE, 101, 151}));
-    EXPECT_EQ(delivered[2], (Delivered{EV_RIGHT_DOWN, 5, 6}));
 }
 
 TEST_F(Windows, TheDiceWindowHasRoomForFiveDiceAndTheStrip) {
@@ -130,56 +112,87 @@ TEST_F(Windows, TheDiceWindowHasRoomForFiveDiceAndTheStrip) {
     EXPECT_EQ(windows.diceFrame->GetTitle(), wxString::FromUTF8("Spelare: Åsa   Kvar: 2"));
 }
 
-TEST_F(Windows, EachPressOfADieToggLesItOnceWhateverDeliversIt) {
-    wxMouseEvent down(wxEVT_LEFT_DOWN), twice(wxEVT_LEFT_DCLICK);
-    windows.dieButtons[2]->ProcessWindowEvent(down);
-    windows.dieButtons[2]->ProcessWindowEvent(twice); // the second press of a double click
-    wxKeyEvent space(wxEVT_KEY_DOWN), spaceUp(wxEVT_KEY_UP), other(wxEVT_KEY_DOWN);
-    space.m_keyCode = WXK_SPACE;
-    spaceUp.m_keyCode = WXK_SPACE;
-    other.m_keyCode = 'A';
-    windows.dieButtons[4]->ProcessWindowEvent(space);
-    windows.dieButtons[4]->ProcessWindowEvent(space); // auto-repeat of the same press
-    windows.dieButtons[4]->ProcessWindowEvent(spaceUp);
-    windows.dieButtons[4]->ProcessWindowEvent(other);
-    wxKeyEvent ret(wxEVT_KEY_DOWN);
-    ret.m_keyCode = WXK_RETURN;
-    windows.dieButtons[0]->ProcessWindowEvent(ret);
-    const std::vector<Delivered> expected = {{EV_DIE_PRESSED, 2, 0},
-                                             {EV_DIE_PRESSED, 2, 0},
-                                             {EV_DIE_PRESSED, 4, 0},
-                                             {EV_DIE_PRESSED, 0, 0}};
-    EXPECT_EQ(delivered, expected);
+void Send(wxWindow* w, wxEvent&& e) {
+    e.SetEventObject(w);
+    w->ProcessWindowEvent(e);
 }
 
-TEST_F(Windows, TheCommandRowSendsItsCommandsAndLikaShowsTheUisHighlight) {
-    for (int id : {2001, 2002, 2003, 2006}) {
-        wxWindow* b = wxWindow::FindWindowById(id, windows.diceFrame);
-        ASSERT_NE(wxDynamicCast(b, wxButton), nullptr) << id;
-        wxCommandEvent click(wxEVT_BUTTON, id);
-        click.SetEventObject(b);
-        b->ProcessWindowEvent(click);
+wxKeyEvent Key(wxEventType type, int code) {
+    wxKeyEvent e(type);
+    e.m_keyCode = code;
+    return e;
+}
+
+// A command's id, a key's code, or a mouse event's position.
+void Send(wxWindow* w, wxEventType type, int a, int b) {
+    if (type == wxEVT_KEY_DOWN || type == wxEVT_KEY_UP) {
+        Send(w, Key(type, a));
+    } else if (type == wxEVT_MENU || type == wxEVT_BUTTON) {
+        Send(w, wxCommandEvent(type, a));
+    } else {
+        wxMouseEvent e(type);
+        e.SetPosition(wxPoint(a, b));
+        Send(w, std::move(e));
     }
-    auto* alike = wxDynamicCast(wxWindow::FindWindowById(2004, windows.diceFrame), wxToggleButton);
+}
+
+wxWindow* Command(int id) {
+    return wxWindow::FindWindowById(id, windows.diceFrame);
+}
+
+// Each input in turn, and what reaches the handlers. A die toggles once per press: the second
+// press of a double click is one, Space's auto-repeat and release are not.
+TEST_F(Windows, EveryInputDeliversItsEvent) {
+    using Out = std::vector<Delivered>;
+    const struct {
+        wxWindow* to;
+        wxEventType type;
+        int a, b;
+        Out out;
+    } inputs[] = {
+        {windows.rootCanvas, wxEVT_LEFT_DOWN, 100, 150, Out{{EV_LEFT_DOWN, 100, 150}}},
+        {windows.rootCanvas, wxEVT_LEFT_DCLICK, 101, 151, Out{{EV_LEFT_DOUBLE, 101, 151}}},
+        {windows.rootCanvas, wxEVT_RIGHT_DOWN, 5, 6, Out{{EV_RIGHT_DOWN, 5, 6}}},
+        {windows.rootFrame, wxEVT_MENU, 1004, 0, Out{{EV_ROOT_COMMAND, 1004, 0}}},
+        {windows.dieButtons[2], wxEVT_LEFT_DOWN, 0, 0, Out{{EV_DIE_PRESSED, 2, 0}}},
+        {windows.dieButtons[2], wxEVT_LEFT_DCLICK, 0, 0, Out{{EV_DIE_PRESSED, 2, 0}}},
+        {windows.dieButtons[4], wxEVT_KEY_DOWN, WXK_SPACE, 0, Out{{EV_DIE_PRESSED, 4, 0}}},
+        {windows.dieButtons[4], wxEVT_KEY_DOWN, WXK_SPACE, 0, Out{}},
+        {windows.dieButtons[4], wxEVT_KEY_UP, WXK_SPACE, 0, Out{}},
+        {windows.dieButtons[4], wxEVT_KEY_DOWN, 'A', 0, Out{}},
+        {windows.dieButtons[0], wxEVT_KEY_DOWN, WXK_RETURN, 0, Out{{EV_DIE_PRESSED, 0, 0}}},
+        {Command(2001), wxEVT_BUTTON, 2001, 0, Out{{EV_DICE_COMMAND, 2001, 0}}},
+        {Command(2002), wxEVT_BUTTON, 2002, 0, Out{{EV_DICE_COMMAND, 2002, 0}}},
+        {Command(2003), wxEVT_BUTTON, 2003, 0, Out{{EV_DICE_COMMAND, 2003, 0}}},
+        {Command(2006), wxEVT_BUTTON, 2006, 0, Out{{EV_DICE_COMMAND, 2006, 0}}},
+        {windows.dicePanel, wxEVT_LEFT_DCLICK, 0, 0, Out{{EV_DICE_DOUBLE, 0, 0}}},
+    };
+    for (const auto& in : inputs) {
+        SCOPED_TRACE(::testing::Message() << in.type << " " << in.a << " #" << (&in - inputs));
+        ASSERT_NE(in.to, nullptr);
+        delivered.clear();
+        Send(in.to, in.type, in.a, in.b);
+        EXPECT_EQ(delivered, in.out);
+    }
+}
+
+TEST_F(Windows, LikaSendsItsCommandAndShowsTheUisHighlight) {
+    for (int id : {2001, 2002, 2003, 2006}) {
+        EXPECT_NE(wxDynamicCast(Command(id), wxButton), nullptr) << id;
+    }
+    auto* alike = wxDynamicCast(Command(2004), wxToggleButton);
     ASSERT_NE(alike, nullptr);
     EXPECT_EQ(alike->GetLabel(), "&Lika");
     SetDiceCommandHighlight(2004, true);
     EXPECT_TRUE(alike->GetValue());
     // A click the ui answers by leaving the mode on keeps it shown on.
     alike->SetValue(false);
-    wxCommandEvent toggle(wxEVT_TOGGLEBUTTON, 2004);
-    toggle.SetEventObject(alike);
-    alike->ProcessWindowEvent(toggle);
+    Send(alike, wxCommandEvent(wxEVT_TOGGLEBUTTON, 2004));
     EXPECT_TRUE(alike->GetValue());
     SetDiceCommandHighlight(2004, false);
     EXPECT_FALSE(alike->GetValue());
     SetDiceCommandHighlight(2001, true); // only "&Lika" has a highlight
-    wxMouseEvent twice(wxEVT_LEFT_DCLICK);
-    windows.dicePanel->ProcessWindowEvent(twice);
-    const std::vector<Delivered> expected = {{EV_DICE_COMMAND, 2001, 0}, {EV_DICE_COMMAND, 2002, 0},
-                                             {EV_DICE_COMMAND, 2003, 0}, {EV_DICE_COMMAND, 2006, 0},
-                                             {EV_DICE_COMMAND, 2004, 0}, {EV_DICE_DOUBLE, 0, 0}};
-    EXPECT_EQ(delivered, expected);
+    EXPECT_EQ(delivered, (std::vector<Delivered>{{EV_DICE_COMMAND, 2004, 0}}));
 }
 
 TEST_F(Windows, ShowingTheDiceWindowRedrawsTheDiceAndExposesAllOfIt) {
@@ -225,13 +238,9 @@ TEST_F(Windows, ThePlayerDialogForwardsItsCommandsAndIgnoresEscape) {
             seen.push_back(ToWindows1252(list->GetString(0)));
             auto* add = wxDynamicCast(wxWindow::FindWindowById(IDC_ADD_PLAYER, d), wxButton);
             EXPECT_EQ(d->GetDefaultItem(), add);
-            wxKeyEvent escape(wxEVT_CHAR_HOOK);
-            escape.m_keyCode = WXK_ESCAPE;
-            d->ProcessWindowEvent(escape);
+            Send(d, Key(wxEVT_CHAR_HOOK, WXK_ESCAPE));
             EXPECT_TRUE(d->IsModal()); // still open
-            wxCommandEvent click(wxEVT_BUTTON, IDC_ADD_PLAYER);
-            click.SetEventObject(add);
-            add->ProcessWindowEvent(click);
+            Send(add, wxCommandEvent(wxEVT_BUTTON, IDC_ADD_PLAYER));
             EndPlayerDialog(7);
         });
     };
