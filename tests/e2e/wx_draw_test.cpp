@@ -31,7 +31,8 @@ TEST_F(DrawTest, OnePixelRectangleHasItsOutlineOnTheOutermostPixelsAndTheBrushIn
                        At(28, 38, WHITE)});
 }
 
-TEST_F(DrawTest, WidePensSpreadAroundTheEdgesAndTheHollowBrushLeavesTheInside) {
+// Wide pens spread around the edges; the hollow brush leaves the inside.
+TEST_F(DrawTest, WidePensAndTheHollowBrush) {
     Surface* s = AcquireRootSurface();
     SelectPen(s, Pen{2, RgbColour(128, 0, 128)});
     SelectBrush(s, BRUSH_HOLLOW);
@@ -40,40 +41,35 @@ TEST_F(DrawTest, WidePensSpreadAroundTheEdgesAndTheHollowBrushLeavesTheInside) {
     DrawRectangle(s, 17, 102, 265, 200); // a frame like the sheet's
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    ExpectPixels(img, {At(89, 30, 0x800080u), At(90, 30, 0x800080u), At(88, 30, BLACK),
-                       At(91, 30, BLACK), At(119, 30, 0x800080u), At(120, 30, 0x800080u),
-                       At(121, 30, BLACK), At(100, 22, 0x800080u), At(100, 37, 0x800080u),
-                       At(100, 30, BLACK)});
+    ExpectPixels(img,
+                 {At(89, 30, 0x800080u), At(90, 30, 0x800080u), At(88, 30, BLACK),
+                  At(91, 30, BLACK), At(119, 30, 0x800080u), At(120, 30, 0x800080u),
+                  At(121, 30, BLACK), At(100, 22, 0x800080u), At(100, 37, 0x800080u),
+                  At(100, 30, BLACK), At(14, 150, BLACK), At(19, 150, BLACK), At(266, 150, BLACK)});
     for (int x : {15, 16, 17, 18, 262, 263, 264, 265})
         EXPECT_EQ(PixelAt(img, x, 150), 0xB428B4u) << x;
-    ExpectPixels(img, {At(14, 150, BLACK), At(19, 150, BLACK)});
-    ExpectPixels(img, {At(266, 150, BLACK)});
 }
 
-TEST_F(DrawTest, LinesLeaveOutTheirEndPointInEitherDirection) {
+// Lines leave out their end point in either direction; frames and fills stay inside their
+// rectangle.
+TEST_F(DrawTest, LinesFramesAndFills) {
     Surface* s = AcquireRootSurface();
     SelectPen(s, Pen{1, RgbColour(255, 255, 255)});
     DrawLine(s, 10, 50, 20, 50);
     DrawLine(s, 40, 50, 30, 50);
     DrawLine(s, 60, 10, 60, 30);
     DrawLine(s, 70, 30, 70, 10);
-    ReleaseSurface(s);
-    const wxImage img = Pixels();
-    ExpectPixels(img, {At(10, 50, WHITE), At(19, 50, WHITE), At(20, 50, BLACK), At(40, 50, WHITE),
-                       At(31, 50, WHITE), At(30, 50, BLACK), At(10, 49, BLACK), At(10, 51, BLACK),
-                       At(60, 29, WHITE), At(60, 30, BLACK), At(70, 30, WHITE), At(70, 10, BLACK)});
-}
-
-TEST_F(DrawTest, FramesAndFillsStayInsideTheirRectangle) {
-    Surface* s = AcquireRootSurface();
     FrameRectangle(s, Rect{10, 10, 20, 20}, BRUSH_WHITE);
     FillRectangle(s, Rect{30, 10, 40, 20}, BRUSH_LIGHT_GREY);
     FillRectangle(s, Rect{50, 10, 60, 20}, BRUSH_HOLLOW);
     ReleaseSurface(s);
     const wxImage img = Pixels();
-    ExpectPixels(img, {At(10, 10, WHITE), At(19, 19, WHITE), At(20, 19, BLACK), At(11, 11, BLACK),
-                       At(30, 10, 0xC0C0C0u), At(39, 19, 0xC0C0C0u), At(40, 19, BLACK),
-                       At(55, 15, BLACK)});
+    ExpectPixels(
+        img, {At(10, 50, WHITE),     At(19, 50, WHITE),     At(20, 50, BLACK), At(40, 50, WHITE),
+              At(31, 50, WHITE),     At(30, 50, BLACK),     At(10, 49, BLACK), At(10, 51, BLACK),
+              At(60, 29, WHITE),     At(60, 30, BLACK),     At(70, 30, WHITE), At(70, 10, BLACK),
+              At(10, 10, WHITE),     At(19, 19, WHITE),     At(20, 19, BLACK), At(11, 11, BLACK),
+              At(30, 10, 0xC0C0C0u), At(39, 19, 0xC0C0C0u), At(40, 19, BLACK), At(55, 15, BLACK)});
 }
 
 TEST_F(DrawTest, TextIsOpaqueOnWhiteInItsColourAndOneLineHigh) {
@@ -127,30 +123,22 @@ wxImage FourColours() {
     return image;
 }
 
-TEST_F(DrawTest, StretchingSamplesTheNearestSourcePixel) {
+// Stretching samples the nearest source pixel; copies are clipped to the picture.
+TEST_F(DrawTest, StretchesAndCopies) {
     Picture* p = PictureFromImage(FourColours());
     ASSERT_NE(p, nullptr);
     Surface* s = AcquireRootSurface();
     StretchPicture(s, p, 10, 10, 8, 6, 0, 0, 2, 2);
     StretchPicture(s, p, 30, 10, 3, 3, 1, 1, 1, 1); // one source pixel blown up
+    CopyPicture(s, p, 50, 50, 5, 5, 1, 0);          // only the right column exists in the source
     ReleaseSurface(s);
     FreePicture(p);
     const wxImage img = Pixels();
     ExpectPixels(img, {At(10, 10, 0xFF0000u), At(13, 12, 0xFF0000u), At(14, 12, 0x00FF00u),
                        At(13, 13, 0x0000FFu), At(17, 15, 0xFFFF00u), At(18, 15, BLACK),
                        At(17, 16, BLACK), At(30, 10, 0xFFFF00u), At(32, 12, 0xFFFF00u),
-                       At(33, 12, BLACK)});
-}
-
-TEST_F(DrawTest, CopiesAreClippedToThePicture) {
-    Picture* p = PictureFromImage(FourColours());
-    Surface* s = AcquireRootSurface();
-    CopyPicture(s, p, 50, 50, 5, 5, 1, 0); // only the right column exists in the source
-    ReleaseSurface(s);
-    FreePicture(p);
-    const wxImage img = Pixels();
-    ExpectPixels(
-        img, {At(50, 50, 0x00FF00u), At(50, 51, 0xFFFF00u), At(51, 50, BLACK), At(50, 52, BLACK)});
+                       At(33, 12, BLACK), At(50, 50, 0x00FF00u), At(50, 51, 0xFFFF00u),
+                       At(51, 50, BLACK), At(50, 52, BLACK)});
 }
 
 TEST(Pictures, MissingOrUndecodableResourcesGiveNoPicture) {
