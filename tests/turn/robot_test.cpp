@@ -58,35 +58,28 @@ TEST(CandidateInsertion, DisplacedRowsOverwriteTheSlotBelowAndTiesStayBelow) {
 
 TEST_F(Robot, Desires) {
     const struct {
-        std::vector<int32_t> free;
         std::initializer_list<int> pips;
         int32_t bonus, row, desire;
     } cases[] = {
-        {ALL_FREE, {2, 2, 3, 5, 6}, 0, ROW_TWOS, 91},
-        {ALL_FREE, {6, 6, 6, 6, 6}, 0, ROW_DYXEL, 150},
-        {ALL_FREE, {6, 6, 6, 6, 6}, 0, ROW_SIXES, 145},
-        {ALL_FREE, {5, 5, 5, 1, 3}, 0, ROW_FIVES, 144},
-        {ALL_FREE, {1, 2, 3, 4, 6}, 0, ROW_SMALL, 20},
-        {ALL_FREE, {1, 2, 3, 4, 6}, 0, ROW_LARGE, 30},
-        {ALL_FREE, {1, 2, 3, 4, 6}, 50, ROW_SMALL, 50}, // straights gain once the bonus is won
-        {ALL_FREE, {1, 2, 3, 4, 6}, 50, ROW_LARGE, 75},
-        {ALL_FREE, {2, 2, 5, 5, 5}, 0, ROW_PAIR, 12},
-        {ALL_FREE, {2, 2, 5, 5, 5}, 0, ROW_TRIPLE, 60},
-        {ALL_FREE, {2, 2, 5, 5, 5}, 0, ROW_FULL_HOUSE, 29},
-        {ALL_FREE, {4, 4, 4, 1, 2}, 0, ROW_FULL_HOUSE, 30},
-        {ALL_FREE, {1, 1, 1, 3, 5}, 0, ROW_TRIPLE, 0},
-        {ALL_FREE, {1, 1, 1, 3, 5}, 0, ROW_CHANCE, 0},
-        {ALL_FREE, {1, 1, 1, 3, 5}, 0, ROW_SUM, 0},
-        {ALL_FREE, {1, 1, 1, 3, 5}, 0, ROW_BONUS, 0},
-        {ALL_FREE, {1, 1, 1, 3, 5}, 0, ROW_TOTAL, 0},
+        {{2, 2, 3, 5, 6}, 0, ROW_TWOS, 91},       {{6, 6, 6, 6, 6}, 0, ROW_DYXEL, 150},
+        {{6, 6, 6, 6, 6}, 0, ROW_SIXES, 145},     {{5, 5, 5, 1, 3}, 0, ROW_FIVES, 144},
+        {{1, 2, 3, 4, 6}, 0, ROW_SMALL, 20},      {{1, 2, 3, 4, 6}, 0, ROW_LARGE, 30},
+        {{1, 2, 3, 4, 6}, 50, ROW_SMALL, 50}, // straights gain once the bonus is won
+        {{1, 2, 3, 4, 6}, 50, ROW_LARGE, 75},     {{2, 2, 5, 5, 5}, 0, ROW_PAIR, 12},
+        {{2, 2, 5, 5, 5}, 0, ROW_TRIPLE, 60},     {{2, 2, 5, 5, 5}, 0, ROW_FULL_HOUSE, 29},
+        {{4, 4, 4, 1, 2}, 0, ROW_FULL_HOUSE, 30},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << ROW_LABELS[c.row] << " bonus " << c.bonus);
-        leaveFree(c.free);
         cells(0)[ROW_BONUS] = c.bonus;
         setDice(c.pips);
         rankRows(dice);
         EXPECT_EQ(rowDesire[c.row], c.desire);
+    }
+    setDice({1, 1, 1, 3, 5}); // nothing worth having, and the sums are never wanted
+    rankRows(dice);
+    for (int32_t row : {ROW_TRIPLE, ROW_CHANCE, ROW_SUM, ROW_BONUS, ROW_TOTAL}) {
+        EXPECT_EQ(rowDesire[row], 0) << ROW_LABELS[row];
     }
 }
 
