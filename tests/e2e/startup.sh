@@ -5,9 +5,8 @@ set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup startup "$@"
 
-start_game
-root=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
-geometry "$root"
+start_root
+geometry "$ROOT"
 logo="$E2E_ROOT/res/pic/logo.bmp"
 # The logo is copied unscaled into the bottom-right corner of the client area.
 for _ in $(seq 50); do
@@ -28,9 +27,9 @@ done
 [ "$(echo "$felt" | tr ' ' '\n' | sort -u | grep -c .)" -gt 1 ] || fail "the background is one flat colour"
 [ -e state ] && fail "state written before the exit"
 
-keys "$root" alt+f
+keys "$ROOT" alt+f
 shot menu
-keys "$root" a
+keys "$ROOT" a
 wait_exit 10
 [ "$RC" = 0 ] || fail "exit code $RC after Avsluta"
 [ "$(stat -c %s state)" = 28 ] || fail "state is $(stat -c %s state) bytes"
@@ -39,8 +38,7 @@ wait_exit 10
 [ -e h_score ] && fail "h_score written without a game"
 
 # The start-up sound has opened the audio device; a signal still ends the program.
-start_game
-wait_window "Tolvik dyxel" 10 >/dev/null || fail "no root window on the second start"
+start_root
 sleep 0.5
 kill -TERM "$E2E_GAME_PID"
 wait_exit 5
