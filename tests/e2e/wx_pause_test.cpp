@@ -121,11 +121,5 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // No such audio driver: the playback must stay silent rather than fail loudly.
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    if (!StartWithWindows(argc, argv))
-        return 1;
-    ShowWindowNow(WINDOW_ROOT);
-    SettleEvents(200);
-    const int result = RUN_ALL_TESTS();
-    PlatformStop();
-    return result;
+    return RunTestsWithWindows(argc, argv);
 }

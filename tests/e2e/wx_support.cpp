@@ -42,7 +42,7 @@ void InstallRecorders() {
     platformEvents.dialogCommand = [](int32_t id) { Record(EV_DIALOG_COMMAND, id); };
 }
 
-bool StartWithWindows(int argc, char** argv) {
+static bool StartWithWindows(int argc, char** argv) {
     InstallRecorders();
     if (!PlatformStart(argc, argv))
         return false;
@@ -54,6 +54,16 @@ bool StartWithWindows(int argc, char** argv) {
     });
     return CreateRootWindow("Tolvik dyxel", 440, 520) &&
            CreateDiceWindow("T\xe4rningarna", 400, 100, 350);
+}
+
+int RunTestsWithWindows(int argc, char** argv) {
+    if (!StartWithWindows(argc, argv))
+        return 1;
+    ShowWindowNow(WINDOW_ROOT);
+    SettleEvents(200);
+    const int result = RUN_ALL_TESTS();
+    PlatformStop();
+    return result;
 }
 
 void SettleEvents(int milliseconds) {

@@ -36,8 +36,8 @@ extern std::vector<Delivered> delivered;
 
 // Installs recording handlers for every event; paints validate, as the ui's handlers do.
 void InstallRecorders();
-// Starts the toolkit (once) and creates both windows. False when there is no display.
-bool StartWithWindows(int argc, char** argv);
+// Starts the toolkit and creates and shows the windows, runs every test, stops the toolkit.
+int RunTestsWithWindows(int argc, char** argv);
 // Lets the toolkit deliver whatever is queued (showing, sizing, exposing).
 void SettleEvents(int milliseconds = 50);
 

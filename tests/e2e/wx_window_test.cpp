@@ -297,11 +297,5 @@ TEST(Sound, MissingOrUndecodableResourcesPlayNothing) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (!StartWithWindows(argc, argv))
-        return 1;
-    ShowWindowNow(WINDOW_ROOT);
-    SettleEvents(200);
-    const int result = RUN_ALL_TESTS();
-    PlatformStop();
-    return result;
+    return RunTestsWithWindows(argc, argv);
 }
