@@ -2,6 +2,7 @@
 #include "core/game.h"
 #include "ui/paint.h"
 #include "ui/pointer.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -94,7 +95,14 @@ void DrawScoreCell(Surface* s, int32_t value, int32_t column, int32_t row, int32
     else
         std::snprintf(text, sizeof text, "%3d", value);
     const Point o = CellOrigin(column, row);
-    DrawText(s, o.x + sheetMetrics.avgCharWidth, o.y + sheetMetrics.textHeight / 8, text, 3);
+    // Text is drawn opaque: one wider than the cell (DejaVu's "=#=") would wipe out the next
+    // column's line, so it moves left just enough to end inside its own cell.
+    int32_t x = o.x + sheetMetrics.avgCharWidth;
+    const int32_t end = o.x + sheetMetrics.colWidth - sheetMetrics.lineWidth;
+    const int32_t width = MeasureTextWidth(text, 3);
+    if (x + width > end)
+        x = std::max(o.x + sheetMetrics.lineWidth, end - width);
+    DrawText(s, x, o.y + sheetMetrics.textHeight / 8, text, 3);
 }
 
 void FillSheet(Surface* s) {

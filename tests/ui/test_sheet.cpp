@@ -90,6 +90,17 @@ TEST_F(UiTest, CellPrimitivesUseTheInsetBox) {
     EXPECT_EQ(FakeLinesContaining("root: rect").size(), 3u) << "the bonus cell is not erased";
 }
 
+TEST_F(UiTest, AValueWiderThanItsCellStaysInsideIt) {
+    fake.textWidths["=#="] = 31; // wider than the 35 - 7 - 1 pixels right of the usual place
+    Surface* s = AcquireRootSurface();
+    DrawScoreCell(s, -1, 0, 3, INK_OTHER);
+    DrawScoreCell(s, 7, 0, 4, INK_OTHER);
+    ReleaseSurface(s);
+    // The cell spans x 87..122: the wide text ends at 121, the narrow one keeps its place.
+    EXPECT_EQ(FakeLinesContaining("root: text '=#=' at (90,").size(), 1u);
+    EXPECT_EQ(FakeLinesContaining("root: text '  7' at (94,").size(), 1u);
+}
+
 TEST_F(UiTest, OnlyTheHeightOfAClickChoosesTheRow) {
     AddPlayers({"AB", "CD"});
     gameState.currentPlayer = 1;
