@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need. Quiet and quick when all are present.
 set -eu
 pkgs="g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
-libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core"
+libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
