@@ -128,7 +128,7 @@ void seedIsaacFromTime() {
 
 void seedRandom() {
     seedIsaacFromTime();
-    if (settings && settings->altDice != 0)
+    if (SettingOn(&Settings::altDice))
         crtSrand(static_cast<uint32_t>(randomIsaac(0, 32767)));
 }
 
@@ -151,7 +151,7 @@ int32_t randomCrt(int32_t lo, int32_t hi) {
 }
 
 void throwDice(DiceThrow& d) {
-    const bool alt = settings && settings->altDice != 0;
+    const bool alt = SettingOn(&Settings::altDice);
     for (int32_t i = 0; i < 5; i++)
         if (d.held[i] == 0)
             d.face[i] = alt ? randomCrt(0, 5) : randomIsaac(0, 5);

@@ -15,10 +15,6 @@ void OfferResultsToTopTen() {
 }
 void (*offerResults)() = OfferResultsToTopTen;
 
-static bool optionOn(int32_t Settings::*option) {
-    return settings != nullptr && settings->*option != 0;
-}
-
 void newGame() {
     if (gameState.playerCount < 1 || gameState.playerCount > MAX_SLOTS || gameState.dice == nullptr)
         return;
@@ -43,7 +39,7 @@ void startTurn() {
     RequestPaint(PAINT_DICE_STRIP);
     resetThrow(dice);
     throwDice(dice); // the automatic first throw is silent
-    if (optionOn(&Settings::sortedThrow))
+    if (SettingOn(&Settings::sortedThrow))
         analyseThrow(dice);
     HookShowDiceWindow();
 }
@@ -62,7 +58,7 @@ void throwAgain() {
     if (gameState.throwsLeft > 0) {
         DiceThrow& dice = *gameState.dice;
         throwDice(dice);
-        if (optionOn(&Settings::sortedThrow))
+        if (SettingOn(&Settings::sortedThrow))
             analyseThrow(dice);
         PlayThrowSound();
         HookRedrawDice();
@@ -71,7 +67,7 @@ void throwAgain() {
             HookSetDiceTitle(gameState.currentPlayer, gameState.throwsLeft);
     }
     if (gameState.throwsLeft == 0) {
-        if (optionOn(&Settings::unlimitedThrows))
+        if (SettingOn(&Settings::unlimitedThrows))
             gameState.throwsLeft = 1;
         else
             finishThrowing();

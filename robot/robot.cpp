@@ -347,8 +347,7 @@ int32_t upperBonusMargin(int32_t player, int32_t row, int32_t n) {
 }
 
 void robotTurn(DiceThrow& d) {
-    const int32_t pause =
-        settings != nullptr && settings->longThrows != 0 ? LONG_PAUSE_MS : SHORT_PAUSE_MS;
+    const int32_t pause = SettingOn(&Settings::longThrows) ? LONG_PAUSE_MS : SHORT_PAUSE_MS;
     // Nothing writes the sheet while the robot throws: player input waits through the pauses.
     const SheetView sheet = viewOf(currentCells());
     for (int32_t k = 1; k <= 3; k++) {

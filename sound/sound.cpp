@@ -4,31 +4,27 @@
 #include "res/resources.h"
 #include "store/settings.h"
 
-static bool optionOn(const int32_t Settings::*option) {
-    return settings != nullptr && settings->*option != 0;
-}
-
 bool PlaySoundResource(int32_t resourceId) {
     return PlatformPlaySound(resourceId);
 }
 
 // A cue whose option is off must not draw: the variant draws share the dice's generator.
 void PlayFiveOfAKindSound() {
-    if (optionOn(&Settings::robotSound))
+    if (SettingOn(&Settings::robotSound))
         PlaySoundResource(IDW_FIVE_ALIKE);
 }
 
 void PlayThrowSound() {
-    if (optionOn(&Settings::throwSound))
+    if (SettingOn(&Settings::throwSound))
         PlaySoundResource(IDW_THROW_FIRST + randomCrt(0, 2));
 }
 
 void PlayCrossOutSound() {
-    if (optionOn(&Settings::robotSound))
+    if (SettingOn(&Settings::robotSound))
         PlaySoundResource(IDW_CROSS_OUT_FIRST + randomCrt(0, 1));
 }
 
 void PlayBonusSound() {
-    if (optionOn(&Settings::robotSound))
+    if (SettingOn(&Settings::robotSound))
         PlaySoundResource(IDW_BONUS);
 }

@@ -16,6 +16,11 @@ static_assert(sizeof(Settings) == 28);
 
 extern Settings* settings;
 
+// An option counts as on when it is not 0; before the options are loaded every option is off.
+inline bool SettingOn(int32_t Settings::*option) {
+    return settings != nullptr && settings->*option != 0;
+}
+
 Settings* LoadSettings();
 void SaveSettings(const Settings* record);
 // The defaults of a missing "state" file.
