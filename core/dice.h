@@ -1,31 +1,21 @@
-// The two random sources and the throw. ISAAC is the default; the C-runtime generator
-// (reproduced exactly, so games replay on every platform) serves "&Alt tärning" and the sounds.
+// The five dice of a turn: throwing the free ones, and holding. Every hold rule lives here; the
+// dice window only calls these and draws what they leave.
 #pragma once
 #include "core/game.h"
 #include <cstdint>
 
-struct IsaacGenerator {
-    uint32_t count;
-    uint32_t result[256];
-    uint32_t memory[256];
-    uint32_t a, b, c;
-};
+// The dice window's hold-alike mode ("&Lika"): while on, a held face holds every die showing it.
+extern int32_t holdAlikeMode;
 
-extern IsaacGenerator isaac;
-
-// The published reference form: seed from `result` when `useSeed`, else from zero.
-void isaacInit(IsaacGenerator& g, bool useSeed);
-void isaacBlock(IsaacGenerator& g);
-uint32_t isaacNext(IsaacGenerator& g);
-
-void crtSrand(uint32_t seed);
-int32_t crtRand();
-
-// The calendar time, replaceable so that a run can be reproduced.
-extern uint32_t (*calendarTime)();
-
-void seedIsaacFromTime();
-void seedRandom();
-int32_t randomIsaac(int32_t lo, int32_t hi);
-int32_t randomCrt(int32_t lo, int32_t hi);
 void throwDice(DiceThrow& dice);
+
+// A press on a die: it changes between held and free; in hold-alike mode every die showing a
+// held face is then held.
+void toggleHold(DiceThrow& dice, int32_t die);
+// Holds every die that shows the face of a held die.
+void applyAlike(DiceThrow& dice);
+// "&Lika": the mode changes; switched on, it applies at once.
+void toggleAlike(DiceThrow& dice);
+// "&Alla" and "&Ingen" ("&Ingen" switches hold-alike mode off first).
+void holdAllDice(DiceThrow& dice);
+void releaseAllDice(DiceThrow& dice);

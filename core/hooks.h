@@ -1,7 +1,10 @@
-// The few things the game logic asks of the windows. The front end fills the table at start-up;
-// every entry may stay null, which makes the call a no-op (the simulator, most tests).
+// What the game logic asks of the parts above it. Two tables of plain function pointers, filled
+// at start-up by whoever runs the game (the windowed game, the simulator, a test); a null entry
+// makes the call a no-op.
 #pragma once
+#include "core/game.h"
 #include <cstdint>
+#include <utility>
 
 enum PaintRequest : int32_t {
     PAINT_ALL = 0,
@@ -11,16 +14,17 @@ enum PaintRequest : int32_t {
     PAINT_CORNER_BOX = 4,
 };
 
+// The windows.
 struct FrontEndHooks {
     // The commit erases the committed cell and takes the preview away.
     void (*eraseCommittedCell)(int32_t player, int32_t row);
     void (*requestPaint)(int32_t request);
     void (*showDiceWindow)();
     void (*setDiceTitle)(int32_t player, int32_t count);
+    // The dice window shows `face` and `held` as they are now.
     void (*redrawDice)();
-    void (*releaseDie)(int32_t die);
+    // Hold-alike mode has been switched off: "&Lika" is shown normal.
     void (*alikeModeOff)();
-    void (*applyAlike)();
     void (*hideDiceWindow)();
     void (*drawCornerBoxLogo)();
     void (*activateRootWindow)();
@@ -28,51 +32,55 @@ struct FrontEndHooks {
     // The robot's end-of-turn message to the root window.
     void (*sendCommitRequest)();
 };
-
 extern FrontEndHooks frontEnd;
 
-// Null-safe calls, so the logic never checks the table itself. Inline: the robot makes a score
-// of them every turn, most of them null in the simulator.
-template <typename Fn, typename... Args> inline void CallHook(Fn fn, Args... args) {
+// A robot strategy: the holds after each throw and the row written after the third. The pacing
+// of a robot's turn (throws, paints, sounds, pauses, the hand-over) is the same for every one.
+struct RobotStrategy {
+    void (*plan)(DiceThrow& dice, int32_t throwNumber);
+    int32_t (*chooseRow)(DiceThrow& dice); // a free row of the current player
+};
+
+enum RobotKind : int32_t {
+    ROBOT_HEURISTIC = 0, // the greedy ranking the game has always had
+    ROBOT_EXPERT = 1,    // optimal play, while "&Expert" is on
+    ROBOT_KINDS = 2,
+};
+
+// The robots, the sound cues and the top-ten list.
+struct GameServices {
+    void (*robotTurn)(DiceThrow& dice); // a robot player's whole turn
+    RobotStrategy robots[ROBOT_KINDS];
+    void (*playThrowSound)();
+    void (*playFiveOfAKindSound)();
+    void (*playBonusSound)();
+    void (*playCrossOutSound)();
+    // Every player's "Total" offered to the top-ten list, in slot order.
+    void (*offerResults)();
+};
+extern GameServices services;
+
+// The strategy robots play now: the expert's while "&Expert" is on and one is installed.
+const RobotStrategy& CurrentRobotStrategy();
+
+// Null-safe calls, so the logic never checks the tables itself. The cues reach sound/. Inline: the
+// robot makes a score of them every turn, most of them null in the simulator.
+template <typename Fn, typename... Args> inline void CallHook(Fn fn, Args&&... args) {
     if (fn)
-        fn(args...);
+        fn(std::forward<Args>(args)...);
 }
 inline void RequestPaint(int32_t request) {
     CallHook(frontEnd.requestPaint, request);
 }
-inline void HookEraseCommittedCell(int32_t player, int32_t row) {
-    CallHook(frontEnd.eraseCommittedCell, player, row);
+inline void CueThrowSound() {
+    CallHook(services.playThrowSound);
 }
-inline void HookShowDiceWindow() {
-    CallHook(frontEnd.showDiceWindow);
+inline void CueFiveOfAKindSound() {
+    CallHook(services.playFiveOfAKindSound);
 }
-inline void HookSetDiceTitle(int32_t player, int32_t count) {
-    CallHook(frontEnd.setDiceTitle, player, count);
+inline void CueBonusSound() {
+    CallHook(services.playBonusSound);
 }
-inline void HookRedrawDice() {
-    CallHook(frontEnd.redrawDice);
-}
-inline void HookReleaseDie(int32_t die) {
-    CallHook(frontEnd.releaseDie, die);
-}
-inline void HookAlikeModeOff() {
-    CallHook(frontEnd.alikeModeOff);
-}
-inline void HookApplyAlike() {
-    CallHook(frontEnd.applyAlike);
-}
-inline void HookHideDiceWindow() {
-    CallHook(frontEnd.hideDiceWindow);
-}
-inline void HookDrawCornerBoxLogo() {
-    CallHook(frontEnd.drawCornerBoxLogo);
-}
-inline void HookActivateRootWindow() {
-    CallHook(frontEnd.activateRootWindow);
-}
-inline void HookPause(int32_t milliseconds) {
-    CallHook(frontEnd.pause, milliseconds);
-}
-inline void HookSendCommitRequest() {
-    CallHook(frontEnd.sendCommitRequest);
+inline void CueCrossOutSound() {
+    CallHook(services.playCrossOutSound);
 }

@@ -128,24 +128,32 @@ int32_t rowScore(int32_t row, const DiceThrow& d) {
     }
 }
 
+ScoreChange scoreChange(int32_t player, int32_t row, const DiceThrow& dice) {
+    const int32_t* cells = gameState.players[player].cells;
+    ScoreChange c{rowScore(row, dice), cells[ROW_SUM], cells[ROW_BONUS], 0, cells[ROW_TOTAL]};
+    if (row < ROW_SUM) {
+        c.sum += c.score;
+        // Granted once, by the write that takes "summa" from 62 or less to 63 or more.
+        if (c.sum > 62 && c.bonus == 0)
+            c.bonusGained = c.bonus = 50;
+    }
+    c.total += c.score + c.bonusGained;
+    return c;
+}
+
 bool commitSelection() {
     Selection& sel = gameState.selection;
     // Only a free chosen row is committed: a used or derived cell would otherwise take the score
     // into the sums a second time, or a -1 into "summa", "bonus" or "Total".
     if (sel.selectable == 0 || !isRowSelectable(sel.player, sel.row) || gameState.dice == nullptr)
         return false;
-    HookEraseCommittedCell(sel.player, sel.row);
-    int32_t s = rowScore(sel.row, *gameState.dice);
+    CallHook(frontEnd.eraseCommittedCell, sel.player, sel.row);
+    const ScoreChange c = scoreChange(sel.player, sel.row, *gameState.dice);
     int32_t* cells = gameState.players[sel.player].cells;
-    cells[sel.row] = s > 0 ? s : -1;
-    if (sel.row < ROW_SUM) {
-        cells[ROW_SUM] += s;
-        if (cells[ROW_SUM] > 62 && cells[ROW_BONUS] == 0) {
-            cells[ROW_BONUS] = 50;
-            s += 50;
-        }
-    }
-    cells[ROW_TOTAL] += s;
+    cells[sel.row] = c.score > 0 ? c.score : -1;
+    cells[ROW_SUM] = c.sum;
+    cells[ROW_BONUS] = c.bonus;
+    cells[ROW_TOTAL] = c.total;
     sel.selectable = 0;
     return true;
 }

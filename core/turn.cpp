@@ -1,19 +1,9 @@
 #include "core/turn.h"
 #include "core/dice.h"
 #include "core/hooks.h"
+#include "core/random.h"
 #include "core/scoring.h"
-#include "robot/robot.h"
-#include "sound/sound.h"
-#include "store/settings.h"
-#include "store/topten.h"
-
-int32_t holdAlikeMode;
-
-void OfferResultsToTopTen() {
-    for (int32_t p = 0; p < gameState.playerCount && p < MAX_SLOTS; p++)
-        AddTopTenResult(gameState.players[p].name, gameState.players[p].cells[ROW_TOTAL]);
-}
-void (*offerResults)() = OfferResultsToTopTen;
+#include "core/settings.h"
 
 void newGame() {
     if (gameState.playerCount < 1 || gameState.playerCount > MAX_SLOTS || gameState.dice == nullptr)
@@ -32,7 +22,7 @@ void startTurn() {
     if (gameState.players[gameState.currentPlayer].isRobot != 0) {
         gameState.diceOnBoard = 1;
         resetThrow(dice);
-        robotTurn(dice);
+        CallHook(services.robotTurn, dice);
         return;
     }
     gameState.diceOnBoard = 0;
@@ -41,30 +31,28 @@ void startTurn() {
     throwDice(dice); // the automatic first throw is silent
     if (SettingOn(&Settings::sortedThrow))
         analyseThrow(dice);
-    HookShowDiceWindow();
+    CallHook(frontEnd.showDiceWindow);
 }
 
 void resetThrow(DiceThrow& dice) {
     gameState.throwsLeft = 2;
-    HookAlikeModeOff();
     holdAlikeMode = 0;
-    for (int32_t i = 0; i < 5; i++) {
-        HookReleaseDie(i);
-        dice.held[i] = 0;
-    }
+    CallHook(frontEnd.alikeModeOff);
+    for (int32_t& held : dice.held)
+        held = 0;
 }
 
 void throwAgain() {
+    DiceThrow& dice = *gameState.dice;
     if (gameState.throwsLeft > 0) {
-        DiceThrow& dice = *gameState.dice;
         throwDice(dice);
         if (SettingOn(&Settings::sortedThrow))
             analyseThrow(dice);
-        PlayThrowSound();
-        HookRedrawDice();
+        CueThrowSound();
+        CallHook(frontEnd.redrawDice);
         gameState.throwsLeft--;
         if (gameState.throwsLeft != 0)
-            HookSetDiceTitle(gameState.currentPlayer, gameState.throwsLeft);
+            CallHook(frontEnd.setDiceTitle, gameState.currentPlayer, gameState.throwsLeft);
     }
     if (gameState.throwsLeft == 0) {
         if (SettingOn(&Settings::unlimitedThrows))
@@ -72,14 +60,16 @@ void throwAgain() {
         else
             finishThrowing();
     }
-    if (holdAlikeMode != 0)
-        HookApplyAlike();
+    if (holdAlikeMode != 0) {
+        applyAlike(dice);
+        CallHook(frontEnd.redrawDice);
+    }
 }
 
 void finishThrowing() {
     analyseThrow(*gameState.dice);
     gameState.diceOnBoard = 1;
-    HookHideDiceWindow();
+    CallHook(frontEnd.hideDiceWindow);
     RequestPaint(PAINT_SHEET);
     RequestPaint(PAINT_DICE_STRIP);
 }
@@ -104,10 +94,9 @@ void completeTurn() {
 }
 
 void endGame() {
-    if (offerResults != nullptr)
-        offerResults();
-    HookActivateRootWindow();
+    CallHook(services.offerResults);
+    CallHook(frontEnd.activateRootWindow);
     gameState.topTenShown = 1;
-    HookDrawCornerBoxLogo();
+    CallHook(frontEnd.drawCornerBoxLogo);
     RequestPaint(PAINT_TOP_TEN);
 }

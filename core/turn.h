@@ -2,9 +2,6 @@
 #pragma once
 #include "core/game.h"
 
-// The dice window's hold-alike mode ("&Lika"): while on, a held face holds every die showing it.
-extern int32_t holdAlikeMode;
-
 void newGame();
 void startTurn();
 void resetThrow(DiceThrow& dice);
@@ -12,8 +9,3 @@ void throwAgain();
 void finishThrowing();
 void completeTurn();
 void endGame();
-
-// How a finished game offers every player's "Total" to the top-ten list, in slot order.
-// The game keeps the default; the simulator swaps it so that it can leave "h_score" alone.
-void OfferResultsToTopTen();
-extern void (*offerResults)();

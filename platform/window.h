@@ -26,12 +26,26 @@ struct PlatformEvents {
     void (*dieRedraw)(int32_t die);
     void (*dialogInit)();
     void (*dialogCommand)(int32_t commandId);
+    // A key pressed in the root window or the dice window that no menu or control took: a
+    // PlatformKey, or a printable character (letters in lower case).
+    void (*rootKey)(int32_t key);
+    void (*diceKey)(int32_t key);
+};
+
+enum PlatformKey : int32_t {
+    KEY_UP = 0x101,
+    KEY_DOWN = 0x102,
+    KEY_RETURN = 0x103, // Return and Enter
+    KEY_F1 = 0x104,
 };
 
 extern PlatformEvents platformEvents;
 
-// Starts the toolkit. False (with a message on standard error) when there is no display.
-bool PlatformStart(int argc, char** argv);
+// Starts the toolkit; the command line is not handed to it. False (with a message on standard
+// error) when there is no display.
+bool PlatformStart();
+// Shuts the toolkit and the audio down, after the game's shutdown.
+void PlatformStop();
 bool RegisterWindowClasses();
 // Outer size in pixels; the root window carries the menu bar of the resources.
 bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight);

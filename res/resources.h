@@ -29,7 +29,8 @@ bool FindResourceData(int32_t id, ResourceData* out);
 struct MenuEntry {
     int32_t depth;
     int32_t commandId;
-    const char* text; // Windows-1252, with & before the mnemonic
+    const char* text;   // Windows-1252, with & before the mnemonic
+    bool check = false; // a check item
 };
 
 extern const MenuEntry ROOT_MENU[];

@@ -2,8 +2,7 @@
 #include "core/dice.h"
 #include "core/hooks.h"
 #include "core/scoring.h"
-#include "sound/sound.h"
-#include "store/settings.h"
+#include "core/settings.h"
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -96,7 +95,7 @@ struct Slots {
 
 // Slot k's turn: a current row that beats it takes its place and sends it one slot down,
 // where it carries on as the current row.
-[[gnu::always_inline]] inline void step(int32_t& upper, int32_t& lower, int32_t& current) {
+[[gnu::always_inline]] inline void climb(int32_t& upper, int32_t& lower, int32_t& current) {
     if (current > (upper | ((1 << ROW_BITS) - 1))) {
         lower = upper;
         const int32_t displaced = upper;
@@ -112,10 +111,10 @@ struct Slots {
     if (key <= (s.s0 | ((1 << ROW_BITS) - 1)))
         return;
     int32_t current = key;
-    step(s.s4, s.s3, current);
-    step(s.s3, s.s2, current);
-    step(s.s2, s.s1, current);
-    step(s.s1, s.s0, current);
+    climb(s.s4, s.s3, current);
+    climb(s.s3, s.s2, current);
+    climb(s.s2, s.s1, current);
+    climb(s.s1, s.s0, current);
     if (current > (s.s0 | ((1 << ROW_BITS) - 1)))
         s.s0 = current;
 }
@@ -153,7 +152,7 @@ int32_t tryRow(DiceThrow& d, int32_t row, bool commit) {
         if (!commit)
             return row;
         if (d.fiveFace != NO_FACE)
-            PlayFiveOfAKindSound();
+            CueFiveOfAKindSound();
         return threeOrMoreAlike(d) ? row : -1;
     case ROW_SMALL:
     case ROW_LARGE: {
@@ -221,33 +220,6 @@ uint32_t storeDesires(const int32_t value[ROW_COUNT], uint32_t ranked) {
 constexpr int32_t UPPER_DESIRE[8] = {0, 45, 90, 140, 140, 140, 140, 140};
 
 } // namespace
-
-void clearCandidates(CandidateList& list) {
-    for (int32_t k = 0; k < 5; k++) {
-        list.row[k] = NO_CANDIDATE;
-        list.desire[k] = 0;
-    }
-}
-
-void insertCandidate(CandidateList& list, int32_t row, int32_t desire) {
-    if (list.row[4] == NO_CANDIDATE) { // only the first row meets empty slots: it fills all five
-        for (int32_t k = 0; k < 5; k++) {
-            list.row[k] = row;
-            list.desire[k] = desire;
-        }
-        return;
-    }
-    int32_t slot[5];
-    for (int32_t k = 0; k < 5; k++)
-        slot[k] = packSlot(list.row[k], list.desire[k]);
-    Slots s{slot[0], slot[1], slot[2], slot[3], slot[4]};
-    insertKey(s, packSlot(row, desire));
-    const int32_t after[5] = {s.s0, s.s1, s.s2, s.s3, s.s4};
-    for (int32_t k = 0; k < 5; k++) {
-        list.row[k] = after[k] & ((1 << ROW_BITS) - 1);
-        list.desire[k] = after[k] >> ROW_BITS;
-    }
-}
 
 namespace {
 
@@ -322,7 +294,7 @@ int32_t fallbackRow(int32_t row) {
         return ROW_CHANCE;
     for (int32_t r : fallbackOrder) {
         if (cells[r] == 0) {
-            PlayCrossOutSound();
+            CueCrossOutSound();
             return r;
         }
     }
@@ -342,38 +314,53 @@ int32_t upperBonusMargin(int32_t player, int32_t row, int32_t n) {
     }
     const int32_t margin = sum - 63;
     if (margin >= 0)
-        PlayBonusSound();
+        CueBonusSound();
     return margin;
 }
 
+namespace {
+
+void planHeuristic(DiceThrow& d, int32_t) {
+    rankRows(d);
+    chooseRow(d, false);
+}
+
+// The ranking of the third plan stands: the same dice on the same sheet, since a plan moves only
+// hold flags, which the ranking does not read.
+int32_t chooseHeuristicRow(DiceThrow& d) {
+    return chooseRow(d, true);
+}
+
+} // namespace
+
+const RobotStrategy heuristicRobot = {planHeuristic, chooseHeuristicRow};
+
 void robotTurn(DiceThrow& d) {
+    const RobotStrategy* strategy = &CurrentRobotStrategy();
+    if (strategy->plan == nullptr || strategy->chooseRow == nullptr)
+        strategy = &heuristicRobot;
     const int32_t pause = SettingOn(&Settings::longThrows) ? LONG_PAUSE_MS : SHORT_PAUSE_MS;
-    // Nothing writes the sheet while the robot throws: player input waits through the pauses.
-    const SheetView sheet = viewOf(currentCells());
     for (int32_t k = 1; k <= 3; k++) {
         throwDice(d);
         analyseThrow(d);
         RequestPaint(PAINT_DICE_STRIP);
-        rankFor(d, sheet); // rankRows, with the sheet read once a turn
-        chooseRow(d, false);
+        strategy->plan(d, k);
         if (robotPlanned != nullptr)
             robotPlanned(d, k);
         RequestPaint(PAINT_DICE_STRIP);
-        PlayThrowSound();
-        HookPause(pause);
+        CueThrowSound();
+        CallHook(frontEnd.pause, pause);
         // Closing the window during the pause abandons the game: nothing more is written.
         if (gameState.turnsLeft <= 0)
             return;
     }
     RequestPaint(PAINT_DICE_STRIP);
-    // Ranking again for the commit would repeat the third plan's ranking exactly: the same dice
-    // on the same sheet, since a plan moves only hold flags, which the ranking does not read.
-    const int32_t row = chooseRow(d, true);
+    const int32_t row = strategy->chooseRow(d);
     if (row >= 0) {
         gameState.selection = Selection{gameState.currentPlayer, row, 1};
         commitSelection();
     }
     gameState.throwsLeft = 0;
     RequestPaint(PAINT_SHEET);
-    HookSendCommitRequest();
+    CallHook(frontEnd.sendCommitRequest);
 }

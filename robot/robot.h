@@ -1,6 +1,8 @@
-// The computer player's whole turn: a fixed greedy heuristic over the current dice and sheet.
+// The computer player: its whole turn, paced the same for every strategy, and the greedy
+// heuristic that the game has always had, which ranks the free rows for the current dice.
 #pragma once
 #include "core/game.h"
+#include "core/hooks.h"
 
 constexpr int32_t NO_CANDIDATE = 18;
 
@@ -10,17 +12,12 @@ extern int32_t candidates[5]; // slot 4 is the top
 // Rows tried, in this order, when no plan works out and "Chans" is already used.
 extern const int32_t fallbackOrder[14];
 
-// The ranking's list while it is built, each slot's desirability kept beside its row.
-struct CandidateList {
-    int32_t row[5]; // NO_CANDIDATE marks an empty slot; slot 4 is the top
-    int32_t desire[5];
-};
-void clearCandidates(CandidateList& list);
-// Inserts a row (desirability 0 to 2^25) into a list built only by this function since it was
-// cleared.
-void insertCandidate(CandidateList& list, int32_t row, int32_t desire);
-
+// The turn: three throws, each followed by the strategy's plan, a throw sound and a pause;
+// then the strategy's row is committed and the turn handed on.
 void robotTurn(DiceThrow& dice);
+
+// The heuristic, as the strategy table's entry and in its parts.
+extern const RobotStrategy heuristicRobot;
 void rankRows(const DiceThrow& dice);
 int32_t chooseRow(DiceThrow& dice, bool commit);
 int32_t fallbackRow(int32_t row);

@@ -1,8 +1,9 @@
 #include "sound/sound.h"
-#include "core/dice.h"
+#include "core/hooks.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "platform/system.h"
 #include "res/resources.h"
-#include "store/settings.h"
 
 bool PlaySoundResource(int32_t resourceId) {
     return PlatformPlaySound(resourceId);
@@ -27,4 +28,11 @@ void PlayCrossOutSound() {
 void PlayBonusSound() {
     if (SettingOn(&Settings::robotSound))
         PlaySoundResource(IDW_BONUS);
+}
+
+void InstallSoundCues() {
+    services.playThrowSound = PlayThrowSound;
+    services.playFiveOfAKindSound = PlayFiveOfAKindSound;
+    services.playBonusSound = PlayBonusSound;
+    services.playCrossOutSound = PlayCrossOutSound;
 }

@@ -7,3 +7,5 @@ void PlayFiveOfAKindSound();
 void PlayThrowSound();
 void PlayCrossOutSound();
 void PlayBonusSound();
+// The cues as the game logic reaches them (core/hooks.h).
+void InstallSoundCues();

@@ -1,31 +1,20 @@
-// The options of the menu "&Inställningar", kept in the 28-byte file "state".
+// The options record's file, "state": the 28-byte record, then the words of the added options.
 #pragma once
+#include "core/settings.h"
 #include <cstddef>
 #include <cstdint>
 
-struct Settings {
-    int32_t altDice;
-    int32_t unlimitedThrows;
-    int32_t throwSound;
-    int32_t robotSound;
-    int32_t spareOption;
-    int32_t longThrows;
-    int32_t sortedThrow;
-};
-static_assert(sizeof(Settings) == 28);
-
-extern Settings* settings;
-
-// An option counts as on when it is not 0; before the options are loaded every option is off.
-inline bool SettingOn(int32_t Settings::*option) {
-    return settings != nullptr && settings->*option != 0;
-}
+constexpr size_t SETTINGS_BYTES = 28;
+// The record and the "&Expert" word after it.
+constexpr size_t SETTINGS_IMAGE_BYTES = 32;
 
 Settings* LoadSettings();
 void SaveSettings(const Settings* record);
 // The defaults of a missing "state" file.
 void SetDefaultSettings(Settings* record);
-// Decodes a byte image as read from "state": a short image fills only its own length.
-void DecodeSettings(Settings* record, const uint8_t* image, size_t size);
-// The 28-byte image written to "state", fields in order, little-endian.
-void EncodeSettings(const Settings* record, uint8_t image[28]);
+// Decodes an image as read from "state" over the record and the added options: a short image
+// fills only its own length.
+void DecodeSettings(Settings* record, ExtraSettings* extra, const uint8_t* image, size_t size);
+// The image written to "state", `size` bytes: 28, or 32 with the "&Expert" word.
+void EncodeSettings(const Settings* record, const ExtraSettings* extra, uint8_t* image,
+                    size_t size);

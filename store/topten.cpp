@@ -1,5 +1,6 @@
 #include "store/topten.h"
-#include "platform/msgbox.h"
+#include "core/game.h"
+#include "platform/files.h"
 #include "store/datafile.h"
 #include <cstring>
 
@@ -24,26 +25,28 @@ void EncodeTopTen(const TopTenList& list, uint8_t image[80]) {
 }
 
 void LoadTopTen() {
-    std::FILE* f = OpenDataFile("h_score", false);
-    if (f == nullptr)
-        return;
     uint8_t image[80];
-    const size_t n = ReadTextImage(f, image, sizeof image);
-    std::fclose(f);
-    DecodeTopTen(topTen, image, n);
+    size_t n = 0;
+    if (ReadDataImage("h_score", image, sizeof image, &n))
+        DecodeTopTen(topTen, image, n);
+}
+
+static bool writeTopTen() {
+    uint8_t image[80];
+    EncodeTopTen(topTen, image);
+    return WriteDataImage("h_score", image, sizeof image);
+}
+
+static void reportUnless(bool written) {
+    if (!written)
+        ShowWriteFailure("Kan inte skriva tio i top lista", true);
 }
 
 void SaveTopTen() {
-    std::FILE* f = OpenDataFile("h_score", true);
-    bool written = false;
-    if (f != nullptr) {
-        uint8_t image[80];
-        EncodeTopTen(topTen, image);
-        written = WriteTextImage(f, image, sizeof image);
-        written = std::fclose(f) == 0 && written;
-    }
-    if (!written)
-        ShowMessageBox("Kan inte skriva tio i top lista", "Fel!", MBOX_OK, MBOX_ICON_NONE, true);
+    LockDataFiles();
+    const bool written = writeTopTen();
+    UnlockDataFiles();
+    reportUnless(written);
 }
 
 int32_t TopTenPosition(int32_t score) {
@@ -54,6 +57,8 @@ int32_t TopTenPosition(int32_t score) {
 }
 
 void AddTopTenResult(const char name[4], int32_t score) {
+    // Read, insert and write under one lock: another instance's result is never lost.
+    LockDataFiles();
     LoadTopTen();
     const int32_t p = TopTenPosition(score);
     if (p < 10) {
@@ -62,7 +67,9 @@ void AddTopTenResult(const char name[4], int32_t score) {
         std::memcpy(topTen.entries[p].name, name, 4);
         topTen.entries[p].score = score;
     }
-    SaveTopTen();
+    const bool written = writeTopTen();
+    UnlockDataFiles();
+    reportUnless(written);
 }
 
 void ClearTopTen() {
@@ -71,4 +78,9 @@ void ClearTopTen() {
         e.score = 0;
     }
     SaveTopTen();
+}
+
+void OfferResultsToTopTen() {
+    for (int32_t p = 0; p < gameState.playerCount && p < MAX_SLOTS; p++)
+        AddTopTenResult(gameState.players[p].name, gameState.players[p].cells[ROW_TOTAL]);
 }

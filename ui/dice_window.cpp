@@ -1,4 +1,5 @@
 #include "ui/dice_window.h"
+#include "core/dice.h"
 #include "core/game.h"
 #include "core/turn.h"
 #include "platform/draw.h"
@@ -16,26 +17,27 @@ static bool validDie(int32_t die) {
     return die >= 0 && die < 5 && gameState.dice != nullptr;
 }
 
-void DrawDie(int32_t die, bool toggle) {
+void DrawDie(int32_t die) {
     if (!validDie(die))
         return;
-    DiceThrow& dice = *gameState.dice;
-    if (toggle) {
-        dice.held[die] = dice.held[die] == 0 ? 1 : 0;
-        if (holdAlikeMode == 1)
-            ApplyAlike();
-    }
+    const DiceThrow& dice = *gameState.dice;
     int32_t face = dice.face[die];
     if (face < 0 || face > 5)
         face = 0;
     const Picture* picture = facePictures[face + (dice.held[die] != 0 ? 6 : 0)];
-    ActivateWindow(WINDOW_DICE);
     Surface* s = AcquireDieSurface(die);
     if (picture != nullptr)
         CopyPicture(s, picture, 0, 0, 64, 64, 0, 0);
     else
         FillRectangle(s, Rect{0, 0, 64, 64}, BRUSH_WHITE); // a missing face shows a blank die
     ReleaseSurface(s);
+}
+
+// After a change of holds: every die as it is now, then whatever the root window has pending.
+static void showHolds() {
+    ActivateWindow(WINDOW_DICE);
+    for (int32_t i = 0; i < 5; i++)
+        DrawDie(i);
     UpdateWindowNow(WINDOW_ROOT);
 }
 
@@ -44,7 +46,7 @@ void PaintDiceWindow() {
     int32_t cw = 0, ch = 0;
     GetClientSize(WINDOW_DICE, &cw, &ch);
     for (int32_t i = 0; i < 5; i++)
-        DrawDie(i, false);
+        DrawDie(i);
     Surface* s = AcquireDiceWindowSurface();
     FillRectangle(s, Rect{0, ch - 24, cw, ch}, BRUSH_LIGHT_GREY);
     ReleaseSurface(s);
@@ -68,31 +70,11 @@ void SetDiceTitle(int32_t player, int32_t count) {
     SetWindowTitle(WINDOW_DICE, title);
 }
 
-void ReleaseDie(int32_t die) {
-    if (validDie(die) && gameState.dice->held[die] != 0)
-        PressDie(die);
-}
-
-void HoldDie(int32_t die) {
-    if (validDie(die) && gameState.dice->held[die] == 0)
-        PressDie(die);
-}
-
 void PressDie(int32_t die) {
-    DrawDie(die, true);
-}
-
-void ApplyAlike() {
-    if (gameState.dice == nullptr)
+    if (!validDie(die))
         return;
-    const DiceThrow& dice = *gameState.dice;
-    for (int32_t i = 0; i < 5; i++) {
-        if (dice.held[i] == 0)
-            continue;
-        for (int32_t j = 0; j < 5; j++)
-            if (dice.face[j] == dice.face[i])
-                HoldDie(j);
-    }
+    toggleHold(*gameState.dice, die);
+    showHolds();
 }
 
 void RedrawDice() {
@@ -145,22 +127,20 @@ void UncoverRootArea() {
 }
 
 void ToggleAlike() {
-    holdAlikeMode = holdAlikeMode == 0 ? 1 : 0;
-    if (holdAlikeMode == 1)
-        ApplyAlike();
+    toggleAlike(*gameState.dice);
     SetDiceCommandHighlight(IDM_ALIKE, holdAlikeMode == 1);
+    showHolds();
 }
 
 void HoldAllDice() {
-    for (int32_t i = 0; i < 5; i++)
-        HoldDie(i);
+    holdAllDice(*gameState.dice);
+    showHolds();
 }
 
 void ReleaseAllDice() {
-    holdAlikeMode = 0;
-    for (int32_t i = 0; i < 5; i++)
-        ReleaseDie(i);
+    releaseAllDice(*gameState.dice);
     SetDiceCommandHighlight(IDM_ALIKE, false);
+    showHolds();
 }
 
 bool OnDiceCommand(int32_t commandId) {
@@ -192,4 +172,10 @@ bool OnDiceCommand(int32_t commandId) {
     default:
         return false;
     }
+}
+
+void OnDiceKey(int32_t key) {
+    // Keys 1 to 5 press a die as a click on it would.
+    if (key >= '1' && key <= '5' && gameState.turnsLeft > 0 && diceWindowShown != 0)
+        PressDie(key - '1');
 }

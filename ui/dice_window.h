@@ -8,19 +8,19 @@ enum DiceCommand : int32_t {
     IDM_RELEASE_ALL = 2003,
     IDM_ALIKE = 2004,
     IDM_DONE = 2006,
+    IDM_TIPS = 2007,
 };
 
 // 1 while the dice window is on show.
 extern int32_t diceWindowShown;
 
-void DrawDie(int32_t die, bool toggle);
+// Draws a die's button from its face and hold flag.
+void DrawDie(int32_t die);
 void PaintDiceWindow();
 void ShowDiceWindow();
 void SetDiceTitle(int32_t player, int32_t count);
-void ReleaseDie(int32_t die);
-void HoldDie(int32_t die);
+// A press on a die's button (mouse or keyboard): the die is held or freed, once.
 void PressDie(int32_t die);
-void ApplyAlike();
 void RedrawDice();
 void AlikeModeOff();
 void HideDiceWindow();
@@ -30,3 +30,4 @@ void HoldAllDice();
 void ReleaseAllDice();
 // The dice window's commands; any other id is not handled (false).
 bool OnDiceCommand(int32_t commandId);
+void OnDiceKey(int32_t key);

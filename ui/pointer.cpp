@@ -17,10 +17,13 @@ SheetHit HitTestSheet(int32_t, int32_t y) {
 }
 
 void OnSheetClick(int32_t x, int32_t y) {
+    ProposeCell(HitTestSheet(x, y).row);
+}
+
+void ProposeCell(int32_t row) {
     Selection& sel = gameState.selection;
-    const SheetHit hit = HitTestSheet(x, y);
-    sel.player = hit.player;
-    sel.row = hit.row;
+    sel.player = gameState.currentPlayer;
+    sel.row = row;
     sel.selectable = isRowSelectable(sel.player, sel.row) ? 1 : 0;
     if (sel.selectable == 0 || gameState.dice == nullptr)
         return;
@@ -28,29 +31,31 @@ void OnSheetClick(int32_t x, int32_t y) {
     Surface* s = AcquireRootSurface();
     if (previewShown != 0)
         EraseCellWithSums(s, shownSelection.player, shownSelection.row);
-    const int32_t v = rowScore(sel.row, *gameState.dice);
-    const int32_t* cells = gameState.players[sel.player].cells;
-    int32_t sum = cells[ROW_SUM];
-    int32_t total = cells[ROW_TOTAL];
-    const bool upper = sel.row <= ROW_SIXES;
-    const int32_t bonus = upper && sum <= 62 && sum + v >= 63 ? 50 : 0;
-    if (upper)
-        sum += v;
-    total += v + bonus;
-
-    if (v == 0)
+    const ScoreChange c = scoreChange(sel.player, sel.row, *gameState.dice);
+    if (c.score == 0)
         DrawScoreCell(s, -1, sel.player, sel.row, INK_PREVIEW_ZERO);
     else
-        DrawScoreCell(s, v, sel.player, sel.row, INK_PREVIEW);
-    DrawScoreCell(s, sum, sel.player, ROW_SUM, INK_PREVIEW);
-    if (bonus == 50)
-        DrawScoreCell(s, 50, sel.player, ROW_BONUS, INK_PREVIEW);
-    else if (sum <= 62)
+        DrawScoreCell(s, c.score, sel.player, sel.row, INK_PREVIEW);
+    DrawScoreCell(s, c.sum, sel.player, ROW_SUM, INK_PREVIEW);
+    if (c.bonusGained != 0)
+        DrawScoreCell(s, c.bonusGained, sel.player, ROW_BONUS, INK_PREVIEW);
+    else if (c.sum <= 62)
         EraseCell(s, sel.player, ROW_BONUS); // a "50" of an earlier preview goes
-    DrawScoreCell(s, total, sel.player, ROW_TOTAL, INK_PREVIEW);
+    DrawScoreCell(s, c.total, sel.player, ROW_TOTAL, INK_PREVIEW);
     // DrawScoreCell left the mark pen and the hollow brush selected.
     OutlineCell(s, sel.player, sel.row);
     shownSelection = sel;
     previewShown = 1;
     ReleaseSurface(s);
+}
+
+void ProposeNextCell(int32_t step) {
+    // From the cell on show, else from just outside the sheet on the side the step leaves.
+    int32_t row = previewShown != 0 ? shownSelection.row : (step > 0 ? -1 : ROW_TOTAL);
+    for (row += step; row >= 0 && row <= ROW_DYXEL; row += step) {
+        if (isRowSelectable(gameState.currentPlayer, row)) {
+            ProposeCell(row);
+            return;
+        }
+    }
 }

@@ -14,4 +14,9 @@ struct SheetHit {
 };
 
 SheetHit HitTestSheet(int32_t x, int32_t y);
+// A left click: proposes the current player's cell in the row at that height.
 void OnSheetClick(int32_t x, int32_t y);
+// Proposes the current player's cell in `row` and previews what writing it would give.
+void ProposeCell(int32_t row);
+// Up (-1) or Down (+1): proposes the next free row from the one on show.
+void ProposeNextCell(int32_t step);

@@ -163,3 +163,15 @@ void OnRootCommand(int32_t commandId) {
         break;
     }
 }
+
+void OnRootKey(int32_t key) {
+    const bool choosing = gameState.turnsLeft > 0 && gameState.throwsLeft == 0;
+    if (key == KEY_UP && choosing)
+        ProposeNextCell(-1);
+    else if (key == KEY_DOWN && choosing)
+        ProposeNextCell(1);
+    else if (key == KEY_RETURN)
+        OnCommitRequest(); // as a double click
+    else if (key == KEY_F1)
+        OpenHelp();
+}

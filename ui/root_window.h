@@ -16,6 +16,7 @@ enum RootCommand : int32_t {
     IDM_LONG_THROWS = 1011,
     IDM_REPLAY = 1012,
     IDM_SORTED_THROW = 1013,
+    IDM_EXPERT = 1014,
 };
 
 void OnRootCreate();
@@ -25,3 +26,5 @@ void OnRootLeftDown(int32_t x, int32_t y);
 void OnCommitRequest();
 void OnRootCommand(int32_t commandId);
 void ShowTextBox(const char* text, const char* caption);
+// Up, Down and Return choose and commit a row as the mouse would; F1 opens the help.
+void OnRootKey(int32_t key);

@@ -9,6 +9,7 @@
 #include "res/resources.h"
 #include "sound/sound.h"
 #include "store/settings.h"
+#include "store/topten.h"
 #include "ui/app.h"
 #include "ui/dialog.h"
 #include "ui/dice_window.h"
@@ -56,9 +57,11 @@ void InstallFrontEnd() {
     platformEvents.diceCommand = [](int32_t id) { OnDiceCommand(id); };
     platformEvents.diceDoubleClick = [] { OnDiceCommand(IDM_THROW); };
     platformEvents.diePressed = PressDie;
-    platformEvents.dieRedraw = [](int32_t die) { DrawDie(die, false); };
+    platformEvents.dieRedraw = DrawDie;
     platformEvents.dialogInit = [] { NewPlayerDialogProc(DIALOG_INIT, 0); };
     platformEvents.dialogCommand = [](int32_t id) { NewPlayerDialogProc(DIALOG_COMMAND, id); };
+    platformEvents.rootKey = OnRootKey;
+    platformEvents.diceKey = OnDiceKey;
 
     frontEnd = FrontEndHooks{};
     frontEnd.eraseCommittedCell = eraseCommittedCell;
@@ -66,14 +69,15 @@ void InstallFrontEnd() {
     frontEnd.showDiceWindow = ShowDiceWindow;
     frontEnd.setDiceTitle = SetDiceTitle;
     frontEnd.redrawDice = RedrawDice;
-    frontEnd.releaseDie = ReleaseDie;
     frontEnd.alikeModeOff = AlikeModeOff;
-    frontEnd.applyAlike = ApplyAlike;
     frontEnd.hideDiceWindow = HideDiceWindow;
     frontEnd.drawCornerBoxLogo = [] { DrawCornerBox(true); };
     frontEnd.activateRootWindow = [] { ActivateWindow(WINDOW_ROOT); };
     frontEnd.pause = pauseKeepingPainted;
     frontEnd.sendCommitRequest = OnCommitRequest;
+
+    InstallSoundCues();
+    services.offerResults = OfferResultsToTopTen;
 }
 
 void MeasureSheetMetrics() {

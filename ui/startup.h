@@ -2,7 +2,8 @@
 #pragma once
 #include <cstdint>
 
-// Fills platformEvents and the core's frontEnd hooks with the ui's handlers.
+// Fills platformEvents and the core's frontEnd hooks with the ui's handlers, and the services
+// with the sound cues and the top-ten list; the robots are the app's to install.
 void InstallFrontEnd();
 // Measures the default GUI font into sheetMetrics.
 void MeasureSheetMetrics();

@@ -1,11 +1,14 @@
-// The game's entry: start the toolkit, run the game, shut the toolkit down.
+// The game on Linux: start the toolkit, install the robots, run the game, shut the toolkit down.
 #include "platform/window.h"
-#include "platform/wx/start.h"
+#include "robot/robot.h"
 #include "ui/app.h"
 
-int main(int argc, char** argv) {
-    if (!PlatformStart(argc, argv))
+int main() {
+    // The command line has no effect, and the toolkit is not handed it either.
+    if (!PlatformStart())
         return 1;
+    services.robotTurn = robotTurn;
+    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

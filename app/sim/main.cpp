@@ -9,13 +9,15 @@
 //   dyxel: Q.QQ% of sheets
 //   speed: R games/s
 #include "app/sim/options.h"
-#include "core/dice.h"
 #include "core/hooks.h"
+#include "core/random.h"
 #include "core/turn.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "robot/robot.h"
+#include "sound/sound.h"
 #include "store/settings.h"
+#include "store/topten.h"
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -134,8 +136,12 @@ void setUp() {
     // No windows: every hook stays null except the hand-over, which goes straight to the turn flow.
     frontEnd = FrontEndHooks{};
     frontEnd.sendCommitRequest = options.trace ? traceCommitRequest : completeTurn;
+    services = GameServices{};
+    services.robotTurn = robotTurn;
+    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
+    InstallSoundCues();
+    services.offerResults = offerAtGameEnd;
     robotPlanned = options.trace ? traceThrow : nullptr;
-    offerResults = offerAtGameEnd;
     calendarTime = seedTime;
 }
 

@@ -1,11 +1,13 @@
 // Robot speed: one whole single-robot game (seeding included), and one robot turn.
 #include "core/dice.h"
 #include "core/hooks.h"
+#include "core/random.h"
 #include "core/scoring.h"
 #include "core/turn.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "robot/robot.h"
+#include "sound/sound.h"
 #include "store/settings.h"
 #include <benchmark/benchmark.h>
 
@@ -18,8 +20,6 @@ uint32_t benchTime = 1700000000;
 uint32_t nextTime() {
     return benchTime++;
 }
-
-void noOffer() {}
 
 // As the simulator runs it: defaults, no windows, the hand-over straight to the turn flow.
 void setUpRobots(int32_t robots) {
@@ -36,7 +36,10 @@ void setUpRobots(int32_t robots) {
     }
     frontEnd = FrontEndHooks{};
     frontEnd.sendCommitRequest = completeTurn;
-    offerResults = noOffer;
+    services = GameServices{};
+    services.robotTurn = robotTurn;
+    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
+    InstallSoundCues();
     calendarTime = nextTime;
 }
 

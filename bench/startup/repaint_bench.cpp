@@ -4,7 +4,6 @@
 #include "core/game.h"
 #include "core/hooks.h"
 #include "platform/window.h"
-#include "platform/wx/start.h"
 #include "store/settings.h"
 #include "ui/startup.h"
 #include <benchmark/benchmark.h>
@@ -54,7 +53,7 @@ BENCHMARK(BM_PaintAll)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (!PlatformStart(argc, argv))
+    if (!PlatformStart())
         return 1;
     InstallFrontEnd();
     settings = LoadSettings();

@@ -1,7 +1,6 @@
 // Starting the toolkit without handing it main(), the event loop, and the pause that keeps
 // the windows painted while a robot plays.
 #include "platform/system.h"
-#include "platform/wx/start.h"
 #include "platform/wx/wxplatform.h"
 #include <chrono>
 #include <cstdio>
@@ -45,7 +44,7 @@ class DyxelApp : public wxApp {
 
 wxIMPLEMENT_APP_NO_MAIN(DyxelApp);
 
-bool PlatformStart(int argc, char** argv) {
+bool PlatformStart() {
     if (started)
         return true;
     // GTK's OpenGL probe costs start-up time and maps Mesa for a program that never uses it.
@@ -53,6 +52,10 @@ bool PlatformStart(int argc, char** argv) {
     bool ok;
     {
         wxLogNull quiet; // our own message below says it plainly
+        // The toolkit gets no arguments: GTK's own options must not change the game.
+        int argc = 1;
+        char name[] = "dyxel";
+        char* argv[] = {name, nullptr};
         ok = wxEntryStart(argc, argv);
     }
     if (!ok) {

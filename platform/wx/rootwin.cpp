@@ -53,10 +53,6 @@ void BackedWindow::OnPaint(wxPaintEvent&) {
 
 namespace {
 
-bool IsCheckItem(int32_t id) {
-    return (id >= 1007 && id <= 1011) || id == 1013;
-}
-
 wxMenuBar* BuildMenuBar() {
     wxMenuBar* bar = new wxMenuBar;
     wxMenu* open[4] = {};
@@ -76,7 +72,7 @@ wxMenuBar* BuildMenuBar() {
                 open[d] = nullptr;
         } else if (e.depth > 0) {
             open[e.depth - 1]->Append(e.commandId, label, wxString(),
-                                      IsCheckItem(e.commandId) ? wxITEM_CHECK : wxITEM_NORMAL);
+                                      e.check ? wxITEM_CHECK : wxITEM_NORMAL);
         }
     }
     return bar;

@@ -17,7 +17,7 @@ geometry "$dice"
 echo "dice window at $GX,$GY, ${GW}x$GH"
 panel=$((GY + GH - 88)) # the client area below the command row
 row=$(((GY + panel) / 2))
-button() { echo "$((GX + GW * (2 * $1 + 1) / 10)) $row"; } # five equal buttons across
+button() { echo "$((GX + GW * (2 * $1 + 1) / 12)) $row"; } # six equal buttons across
 faces() { # faces SHOT: the five dice as the dice window shows them
     local i out=""
     for i in 0 1 2 3 4; do out+="$(die_face "$1" $((GX + 70 * i)) "$panel") "; done

@@ -42,9 +42,9 @@ void InstallRecorders() {
     platformEvents.dialogCommand = [](int32_t id) { Record(EV_DIALOG_COMMAND, id); };
 }
 
-static bool StartWithWindows(int argc, char** argv) {
+static bool StartWithWindows(int, char**) {
     InstallRecorders();
-    if (!PlatformStart(argc, argv))
+    if (!PlatformStart())
         return false;
     // A toolkit assertion is a failed test, not a dialog waiting for a click.
     wxSetAssertHandler([](const wxString& file, int line, const wxString& func,

@@ -1,7 +1,6 @@
 // Shared by the wx platform tests: the toolkit started once, handlers that record what the
 // windows deliver, and pixel access to the backing bitmaps.
 #pragma once
-#include "platform/wx/start.h"
 #include "platform/wx/wxplatform.h"
 #include <cstdint>
 #include <initializer_list>

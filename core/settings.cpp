@@ -1,0 +1,4 @@
+#include "core/settings.h"
+
+Settings* settings;
+ExtraSettings extraSettings;
