@@ -1,31 +1,41 @@
-# The two entry points: `make run` builds and starts the game, `make test` builds and runs every test.
+# The two entry points: `make run` builds and starts the game, `make test` builds and runs every
+# test. The rest are steps of theirs, or for developers (docs/architecture.md).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 GENERATOR := -G Ninja
 
-.PHONY: deps build run test test-sanitize bench clean
+.PHONY: deps-run deps-test build run test test-sanitize bench clean
 
-deps:
-	@./scripts/deps.sh
+deps-run:
+	@./scripts/deps.sh run
 
-build: deps
-	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-	@cmake --build $(BUILD)
+deps-test:
+	@./scripts/deps.sh test
+
+build: deps-run
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=OFF \
+		-DDYXEL_BENCH=OFF >/dev/null
+	@cmake --build $(BUILD) --target dyxel dyxel-sim
 
 run: build
 	./$(BUILD)/dyxel
 
-test: build
+test: deps-test
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
+		-DDYXEL_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure -j2
 
 # The unit tests and the simulator under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-sanitize: deps
+test-sanitize: deps-test
 	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DDYXEL_SANITIZE=ON \
-		-DDYXEL_GUI=OFF -DDYXEL_BENCH=OFF -DDYXEL_FUZZ=OFF >/dev/null
+		-DDYXEL_BENCH=OFF -DDYXEL_FUZZ=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD)
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j2
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j2 -LE 'wine|web'
 
-bench: build
+bench: deps-test
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_BENCH=ON >/dev/null
+	@cmake --build $(BUILD)
 	./scripts/bench.sh $(BUILD)
 
 clean:

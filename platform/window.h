@@ -30,6 +30,9 @@ struct PlatformEvents {
     // PlatformKey, or a printable character (letters in lower case).
     void (*rootKey)(int32_t key);
     void (*diceKey)(int32_t key);
+    // The windows end without the normal shutdown (the display went away, the page is closed):
+    // save now what the shutdown would save. Message boxes can no longer be shown.
+    void (*sessionEnding)();
 };
 
 enum PlatformKey : int32_t {

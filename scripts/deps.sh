@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Quiet and quick when all are present.
+# deps.sh GROUP...: installs the Debian packages that the named groups need, quietly, and only
+# what is missing. run: build and play the Linux game; test: everything `make test` uses.
 set -eu
-pkgs="g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
-libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core"
+group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
+fonts-dejavu-core"
+group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
+openbox imagemagick"
+pkgs=""
+for g in "${@:-run}"; do
+    var="group_$g"
+    pkgs="$pkgs ${!var}"
+done
 missing=""
 for p in $pkgs; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
 done
 [ -z "$missing" ] && exit 0
 echo "installing:$missing" >&2
