@@ -1,8 +1,8 @@
 #include "fuzz/fuzz_support.h"
 #include "platform/msgbox.h"
-#include "store/datafile.h"
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -55,15 +55,15 @@ const uint8_t* ReadWholeFile(const char* name, size_t* size) {
     return bytes.data();
 }
 
-size_t ReadImageFromMemory(const uint8_t* data, size_t size, uint8_t* image, size_t imageSize) {
-    if (size == 0)
-        return 0;
-    std::vector<uint8_t> copy(data, data + size);
-    std::FILE* m = fmemopen(copy.data(), copy.size(), "rb");
-    Check(m != nullptr, "fmemopen failed");
-    const size_t n = ReadTextImage(m, image, imageSize);
-    std::fclose(m);
-    return n;
+void CheckSavedOver(const char* name, const uint8_t* data, size_t size, const uint8_t* head,
+                    size_t headSize) {
+    size_t fileSize = 0;
+    const uint8_t* file = ReadWholeFile(name, &fileSize);
+    Check(fileSize == (size > headSize ? size : headSize), "the save changed the length");
+    Check(std::memcmp(file, head, headSize) == 0, "the saved bytes are not the image");
+    Check(fileSize == headSize ||
+              std::memcmp(file + headSize, data + headSize, fileSize - headSize) == 0,
+          "the save changed the bytes past the image");
 }
 
 void Check(bool cond, const char* what) {

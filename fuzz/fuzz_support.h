@@ -11,7 +11,8 @@ bool EnterScratchDir();
 void WriteWholeFile(const char* name, const uint8_t* data, size_t size);
 // The whole file; size 0 when missing. The buffer lives until the next call.
 const uint8_t* ReadWholeFile(const char* name, size_t* size);
-// Reads an image from bytes in memory, as the loaders read it from a file.
-size_t ReadImageFromMemory(const uint8_t* data, size_t size, uint8_t* image, size_t imageSize);
+// The file after a save: `head` (the new image in text mode), then the input's bytes past it.
+void CheckSavedOver(const char* name, const uint8_t* data, size_t size, const uint8_t* head,
+                    size_t headSize);
 // Aborts, so that the fuzzer keeps the input, when cond is false.
 void Check(bool cond, const char* what);

@@ -15,13 +15,15 @@ fi
 mkdir -p "$work"
 bin="$work/$target"
 # Rebuilt only when a source it is made of is newer than the binary.
-if [ ! -x "$bin" ] || [ -n "$(find "$src/fuzz" "$src/store" "$src/platform/msgbox.h" \
-    -newer "$bin" \( -name '*.cpp' -o -name '*.h' \) | head -n 1)" ]; then
+if [ ! -x "$bin" ] || [ -n "$(find "$src/fuzz" "$src/store" "$src/core" "$src/platform" \
+    "$src/ui/names.cpp" -newer "$bin" \( -name '*.cpp' -o -name '*.h' \) | head -n 1)" ]; then
     # shellcheck disable=SC2046
     "$cxx" -std=c++20 -g -O1 -Wall -Wextra -Werror \
         -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
         -I"$src" "$src/fuzz/$target.cpp" "$src/fuzz/fuzz_support.cpp" \
         "$src/store/datafile.cpp" "$src/store/settings.cpp" "$src/store/topten.cpp" \
+        "$src/platform/posix/datafiles.cpp" "$src/core/settings.cpp" "$src/core/game.cpp" \
+        "$src/ui/names.cpp" \
         $(pkg-config --cflags --libs bdw-gc) -o "$bin.new"
     mv "$bin.new" "$bin"
 fi

@@ -5,8 +5,10 @@
 #include "platform/system.h"
 #include "res/resources.h"
 
+int32_t cuesSilenced;
+
 bool PlaySoundResource(int32_t resourceId) {
-    return PlatformPlaySound(resourceId);
+    return cuesSilenced == 0 && PlatformPlaySound(resourceId);
 }
 
 // A cue whose option is off must not draw: the variant draws share the dice's generator.

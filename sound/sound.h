@@ -2,6 +2,10 @@
 #pragma once
 #include <cstdint>
 
+// While set, the cues draw their variants as always but nothing is heard (a game that is being
+// finished after its window was closed).
+extern int32_t cuesSilenced;
+
 bool PlaySoundResource(int32_t resourceId);
 void PlayFiveOfAKindSound();
 void PlayThrowSound();

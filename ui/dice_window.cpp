@@ -5,6 +5,7 @@
 #include "platform/draw.h"
 #include "platform/menu.h"
 #include "platform/window.h"
+#include "ui/names.h"
 #include "ui/paint.h"
 #include "ui/sheet.h"
 #include "ui/topten_panel.h"
@@ -63,10 +64,10 @@ void ShowDiceWindow() {
 void SetDiceTitle(int32_t player, int32_t count) {
     if (player < 0 || player >= MAX_SLOTS)
         return;
-    const char* name = gameState.players[player].name;
+    char name[4];
+    ShowableName(gameState.players[player].name, 3, name);
     char title[48];
-    std::snprintf(title, sizeof title, "Spelare: %.*s   Kvar: %d",
-                  static_cast<int>(strnlen(name, 3)), name, count);
+    std::snprintf(title, sizeof title, "Spelare: %s   Kvar: %d", name, count);
     SetWindowTitle(WINDOW_DICE, title);
 }
 

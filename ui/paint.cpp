@@ -2,6 +2,7 @@
 #include "core/game.h"
 #include "core/hooks.h"
 #include "platform/window.h"
+#include "ui/names.h"
 #include "ui/sheet.h"
 #include "ui/topten_panel.h"
 #include <cstdio>
@@ -160,9 +161,10 @@ void DrawCornerBox(bool showLogo) {
         DrawRectangle(s, left, top, cw - M, ch - M);
         const int32_t p = gameState.currentPlayer;
         if (p >= 0 && p < MAX_SLOTS) {
-            const char* name = gameState.players[p].name;
+            char name[4];
+            const int32_t n = ShowableName(gameState.players[p].name, 3, name);
             SetTextColour(s, RgbColour(200, 10, 50));
-            DrawText(s, left + M, top + M, name, static_cast<int32_t>(strnlen(name, 3)));
+            DrawText(s, left + M, top + M, name, n);
         }
         char round[32];
         const int n = std::snprintf(round, sizeof round, "Omg\xe5ng: %d", roundNumber());

@@ -19,17 +19,25 @@ namespace {
 struct OptionItem {
     int32_t commandId;
     int32_t Settings::*field;
+    int32_t ExtraSettings::*extra; // an option kept after the record
 };
 
 // In the order the creation sets the check marks.
 constexpr OptionItem OPTION_ITEMS[] = {
-    {IDM_ALT_DICE, &Settings::altDice},
-    {IDM_LONG_THROWS, &Settings::longThrows},
-    {IDM_THROW_SOUND, &Settings::throwSound},
-    {IDM_ROBOT_SOUND, &Settings::robotSound},
-    {IDM_UNLIMITED_THROWS, &Settings::unlimitedThrows},
-    {IDM_SORTED_THROW, &Settings::sortedThrow},
+    {IDM_ALT_DICE, &Settings::altDice, nullptr},
+    {IDM_LONG_THROWS, &Settings::longThrows, nullptr},
+    {IDM_THROW_SOUND, &Settings::throwSound, nullptr},
+    {IDM_ROBOT_SOUND, &Settings::robotSound, nullptr},
+    {IDM_UNLIMITED_THROWS, &Settings::unlimitedThrows, nullptr},
+    {IDM_SORTED_THROW, &Settings::sortedThrow, nullptr},
+    {IDM_EXPERT, nullptr, &ExtraSettings::expertRobots},
 };
+
+int32_t* optionField(const OptionItem& item) {
+    if (item.extra != nullptr)
+        return &(extraSettings.*item.extra);
+    return settings != nullptr ? &(settings->*item.field) : nullptr;
+}
 
 const OptionItem* findOption(int32_t commandId) {
     for (const OptionItem& item : OPTION_ITEMS)
@@ -39,11 +47,11 @@ const OptionItem* findOption(int32_t commandId) {
 }
 
 void toggleOption(const OptionItem& item) {
-    if (settings == nullptr)
+    int32_t* field = optionField(item);
+    if (field == nullptr)
         return;
-    int32_t& field = settings->*item.field;
-    field = field == 0 ? 1 : 0;
-    SetMenuCheck(item.commandId, field != 0);
+    *field = *field == 0 ? 1 : 0;
+    SetMenuCheck(item.commandId, *field != 0);
 }
 
 // Asks before a running game is given up; true when none runs or the player agreed.
@@ -103,9 +111,9 @@ void aboutCommand() {
 } // namespace
 
 void OnRootCreate() {
-    if (settings != nullptr)
-        for (const OptionItem& item : OPTION_ITEMS)
-            SetMenuCheck(item.commandId, settings->*item.field != 0);
+    for (const OptionItem& item : OPTION_ITEMS)
+        if (const int32_t* field = optionField(item))
+            SetMenuCheck(item.commandId, *field != 0);
     gameState.topTenShown = 0;
     gameState.sheetVisible = 0;
     gameState.diceOnBoard = 0;

@@ -1,5 +1,6 @@
 #include "ui/sheet.h"
 #include "core/game.h"
+#include "ui/names.h"
 #include "ui/paint.h"
 #include "ui/pointer.h"
 #include <algorithm>
@@ -132,9 +133,8 @@ void DrawPlayerName(Surface* s, int32_t player, bool current) {
     if (player < 0 || player >= MAX_SLOTS)
         return;
     SetTextColour(s, current ? RgbColour(10, 150, 10) : RgbColour(120, 120, 120));
-    const char* name = gameState.players[player].name;
-    // At most three initials; a name without its terminator is never read past its field.
-    const int32_t length = static_cast<int32_t>(strnlen(name, 3));
+    char name[4];
+    const int32_t length = ShowableName(gameState.players[player].name, 3, name);
     DrawText(s, CellOrigin(player, 0).x + 4, 2 * sheetMetrics.margin, name, length);
 }
 

@@ -20,6 +20,8 @@
 #include <gc.h>
 #include <initializer_list>
 
+int32_t finishingUnseen;
+
 namespace {
 
 void errorBox(const char* text, bool owned) {
@@ -27,19 +29,40 @@ void errorBox(const char* text, bool owned) {
 }
 
 void eraseCommittedCell(int32_t player, int32_t row) {
+    previewShown = 0;
+    if (finishingUnseen != 0)
+        return;
     Surface* s = AcquireRootSurface();
     // The sums go too: a would-be "  0" of the preview would outlive a sum that stays 0, since
     // the sheet never draws zeros over it.
     EraseCellWithSums(s, player, row);
     ReleaseSurface(s);
-    previewShown = 0;
+}
+
+// Whether a human still has a turn after the current one.
+bool humanTurnAhead() {
+    const GameState& g = gameState;
+    for (int32_t k = 1; k < g.turnsLeft && k <= g.playerCount; k++)
+        if (g.players[(g.currentPlayer + k) % g.playerCount].isRobot == 0)
+            return true;
+    return false;
 }
 
 void pauseKeepingPainted(int32_t milliseconds) {
+    if (finishingUnseen != 0)
+        return;
     PauseKeepingPainted(milliseconds);
-    // Closing the window during a robot's pause abandons the game; the program then ends.
-    if (QuitRequested())
+    if (!QuitRequested())
+        return;
+    // The window was closed during a robot's pause. With a human turn still to come the game is
+    // abandoned; otherwise the robots finish at once, unseen and unheard, so that every finished
+    // result reaches the top-ten list before the program ends.
+    if (humanTurnAhead()) {
         gameState.turnsLeft = 0;
+    } else {
+        finishingUnseen = 1;
+        cuesSilenced = 1;
+    }
 }
 
 } // namespace
@@ -65,13 +88,19 @@ void InstallFrontEnd() {
 
     frontEnd = FrontEndHooks{};
     frontEnd.eraseCommittedCell = eraseCommittedCell;
-    frontEnd.requestPaint = RootPaintRequest;
+    frontEnd.requestPaint = [](int32_t request) {
+        if (finishingUnseen == 0)
+            RootPaintRequest(request);
+    };
     frontEnd.showDiceWindow = ShowDiceWindow;
     frontEnd.setDiceTitle = SetDiceTitle;
     frontEnd.redrawDice = RedrawDice;
     frontEnd.alikeModeOff = AlikeModeOff;
     frontEnd.hideDiceWindow = HideDiceWindow;
-    frontEnd.drawCornerBoxLogo = [] { DrawCornerBox(true); };
+    frontEnd.drawCornerBoxLogo = [] {
+        if (finishingUnseen == 0)
+            DrawCornerBox(true);
+    };
     frontEnd.activateRootWindow = [] { ActivateWindow(WINDOW_ROOT); };
     frontEnd.pause = pauseKeepingPainted;
     frontEnd.sendCommitRequest = OnCommitRequest;

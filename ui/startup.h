@@ -2,6 +2,9 @@
 #pragma once
 #include <cstdint>
 
+// 1 while robots finish a game whose window was closed: no pause, no painting, no sound.
+extern int32_t finishingUnseen;
+
 // Fills platformEvents and the core's frontEnd hooks with the ui's handlers, and the services
 // with the sound cues and the top-ten list; the robots are the app's to install.
 void InstallFrontEnd();

@@ -1,5 +1,6 @@
 #include "ui/topten_panel.h"
 #include "store/topten.h"
+#include "ui/names.h"
 #include "ui/sheet.h"
 #include <cstdio>
 #include <cstring>
@@ -24,8 +25,9 @@ void DrawTopTen() {
         if (e.score == 0)
             continue;
         const int32_t y = m.textHeight + i * m.rowHeight;
-        // The file may hold four initials bytes without a terminator: never read past them.
-        DrawText(s, x, y, e.name, static_cast<int32_t>(strnlen(e.name, sizeof e.name)));
+        // Whatever the file holds, the name stays one line inside the panel.
+        char name[5];
+        DrawText(s, x, y, name, ShowableName(e.name, sizeof e.name, name));
         char score[16];
         std::snprintf(score, sizeof score, "%3d", e.score);
         DrawText(s, x + 6 * m.avgCharWidth, y, score, 3);
