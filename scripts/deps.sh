@@ -2,7 +2,7 @@
 # deps.sh GROUP...: installs the Debian packages that the named groups need, quietly, and only
 # what is missing. run: build and play the Linux game; test: everything `make test` uses.
 set -eu
-group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
+group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libgtk-3-dev libsdl2-mixer-dev libgc-dev
 fonts-dejavu-core"
 group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
 openbox imagemagick"

@@ -1,21 +1,29 @@
-// Starting the toolkit without handing it main(), the event loop, and the pause that keeps
-// the windows painted while a robot plays.
+// Starting the toolkit without handing it the command line, the event loop, the pause that keeps
+// the windows painted while a robot plays, and the ways the program is asked to end: a signal
+// closes it as the window's close box would, a lost display saves what the shutdown would save.
 #include "platform/system.h"
-#include "platform/wx/wxplatform.h"
+#include "platform/window.h"
+#include "platform/wx/frames.h"
+#include "platform/wx/quit.h"
+#include "platform/wx/rootwin.h"
+#include "platform/wx/sound.h"
+#include <X11/Xlib.h>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <gdk/gdkx.h>
 #include <memory>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/utils.h>
 
 namespace {
 
-int pauseDepth = 0;
-bool quitRequested = false;
 bool started = false;
 
 class DyxelApp : public wxApp {
@@ -23,22 +31,34 @@ class DyxelApp : public wxApp {
     bool OnInit() override {
         SetExitOnFrameDelete(true);
         Bind(wxEVT_IDLE, &DyxelApp::OnIdle, this);
+        // Handled from the event loop, not inside the signal.
+        for (int signal : {SIGTERM, SIGINT, SIGHUP})
+            SetSignalHandler(signal, [](int) { RequestQuit(); });
         return true;
     }
 
   private:
-    // A close request remembered during a pause is carried out here, once the handlers that
-    // were running have returned and the main loop is idle again.
+    // A request remembered during a pause or a modal loop is carried out here, once the
+    // handlers that were running have returned and the main loop is idle again.
     void OnIdle(wxIdleEvent& e) {
         e.Skip();
-        if (!quitRequested || windows.rootGone || windows.rootFrame == nullptr)
+        if (!QuitRequested() || windows.rootGone || windows.rootFrame == nullptr)
             return;
         wxEventLoopBase* active = wxEventLoopBase::GetActive();
-        if (active == nullptr || active != GetMainLoop() || active->IsYielding() || pauseDepth > 0)
+        if (active == nullptr || active != GetMainLoop() || active->IsYielding() || InPause())
             return;
         DestroyRootWindow();
     }
 };
+
+// The display went away: nothing more can be shown, but the options are still saved.
+int DisplayLost(Display*) {
+    displayLost = true;
+    if (platformEvents.sessionEnding != nullptr)
+        platformEvents.sessionEnding();
+    std::fprintf(stderr, "dyxel: the display went away\n");
+    _exit(1);
+}
 
 } // namespace
 
@@ -67,6 +87,7 @@ bool PlatformStart() {
         std::fprintf(stderr, "dyxel: cannot start the window system\n");
         return false;
     }
+    XSetIOErrorHandler(DisplayLost);
     started = true;
     return true;
 }
@@ -86,22 +107,9 @@ int32_t RunMessageLoop() {
     return 0;
 }
 
-bool InPause() {
-    return pauseDepth > 0;
-}
-
-void RequestQuitDuringPause() {
-    quitRequested = true;
-    wxWakeUpIdle();
-}
-
-bool QuitRequested() {
-    return quitRequested;
-}
-
 void PauseKeepingPainted(int32_t milliseconds) {
     using Clock = std::chrono::steady_clock;
-    if (quitRequested || milliseconds <= 0)
+    if (QuitRequested() || milliseconds <= 0)
         return;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
     // The game pauses inside handlers the main loop dispatched; before the loop runs there is
@@ -112,15 +120,15 @@ void PauseKeepingPainted(int32_t milliseconds) {
         lent = std::make_unique<wxEventLoop>();
         activator = std::make_unique<wxEventLoopActivator>(lent.get());
     }
-    pauseDepth++;
-    while (!quitRequested) {
+    EnterPause();
+    while (!QuitRequested()) {
         // Painting and the window system are served; mouse, keys and menus wait in the queue.
         wxEventLoopBase::GetActive()->YieldFor(wxEVT_CATEGORY_UI);
         const Clock::time_point now = Clock::now();
-        if (now >= end || quitRequested)
+        if (now >= end || QuitRequested())
             break;
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - now).count();
         wxMilliSleep(static_cast<unsigned long>(left < 10 ? left : 10));
     }
-    pauseDepth--;
+    LeavePause();
 }

@@ -1,16 +1,20 @@
-// The modal new-player dialog: no caption, centred on the mouse pointer, controls by their
-// resource ids. Its rules live in the ui; this only shows it and forwards its commands.
+// The modal new-player dialog: no caption, centred on the mouse pointer, the controls of the
+// template at its places, in its order (which is the order of the Tab key). Its rules live in
+// the ui; this only shows it and forwards its commands.
 #include "platform/dialog.h"
-#include "platform/wx/wxplatform.h"
+#include "platform/wx/draw.h"
+#include "platform/wx/frames.h"
+#include "platform/wx/quit.h"
+#include "platform/wx/text.h"
 #include <algorithm>
 #include <cstring>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dcscreen.h>
 #include <wx/dialog.h>
 #include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
-#include <wx/sizer.h>
 #include <wx/statbox.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -27,43 +31,49 @@ class PlayerDialog : public wxDialog {
     explicit PlayerDialog(wxWindow* owner)
         : wxDialog(owner, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize,
                    wxBORDER_RAISED | wxFRAME_TOOL_WINDOW) {
-        wxStaticBoxSizer* entry = new wxStaticBoxSizer(
-            new wxStaticBox(this, IDC_NEW_PLAYER_GROUP, FromWindows1252("Ny spelare")),
-            wxHORIZONTAL);
-        edit = new wxTextCtrl(entry->GetStaticBox(), IDC_NAME_EDIT, wxString(), wxDefaultPosition,
-                              wxSize(80, -1));
-        robot = new wxCheckBox(entry->GetStaticBox(), IDC_ROBOT_CHECK, "Robot");
-        entry->Add(edit, 1, wxALIGN_CENTER_VERTICAL | wxALL, 4);
-        entry->Add(robot, 0, wxALIGN_CENTER_VERTICAL | wxALL, 4);
-
-        wxStaticBoxSizer* echo =
-            new wxStaticBoxSizer(new wxStaticBox(this, IDC_LIST_GROUP, wxString()), wxVERTICAL);
-        list = new wxListBox(echo->GetStaticBox(), IDC_NAME_LIST, wxDefaultPosition,
-                             wxSize(80, 100), 0, nullptr, wxLB_SORT | wxLB_SINGLE);
-        echo->Add(list, 1, wxEXPAND | wxALL, 4);
-
-        add = new wxButton(this, IDC_ADD_PLAYER, FromWindows1252("L\xe4gg till"));
-        wxButton* done = new wxButton(this, IDC_DONE, "Klar");
-        wxBoxSizer* buttons = new wxBoxSizer(wxVERTICAL);
-        buttons->Add(add, 0, wxEXPAND | wxBOTTOM, 6);
-        buttons->AddStretchSpacer();
-        buttons->Add(done, 0, wxEXPAND);
-
-        wxBoxSizer* lower = new wxBoxSizer(wxHORIZONTAL);
-        lower->Add(echo, 1, wxEXPAND | wxRIGHT, 6);
-        lower->Add(buttons, 0, wxEXPAND | wxTOP | wxBOTTOM, 6);
-        wxBoxSizer* all = new wxBoxSizer(wxVERTICAL);
-        all->Add(entry, 0, wxEXPAND | wxALL, 6);
-        all->Add(lower, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 6);
-        SetSizerAndFit(all);
+        SetFont(DefaultGuiFont());
+        // Dialog units of the game's font: a quarter of its average width, an eighth of its
+        // height.
+        wxScreenDC measure;
+        measure.SetFont(DefaultGuiFont());
+        unitX_ = measure.GetCharWidth();
+        unitY_ = measure.GetCharHeight();
+        // The template's order: edit, "Klar", the group, the list, "Lägg till", "Robot".
+        edit = new wxTextCtrl(this, IDC_NAME_EDIT, wxString(), At(8, 12), Size(45, 10));
+        wxButton* done = new wxButton(this, IDC_DONE, "Klar", At(65, 75), Size(29, 14));
+        new wxStaticBox(this, IDC_NEW_PLAYER_GROUP, FromWindows1252("Ny spelare"), At(4, 2),
+                        Size(90, 26));
+        list = new wxListBox(this, IDC_NAME_LIST, At(10, 35), Size(45, 50), 0, nullptr,
+                             wxLB_SORT | wxLB_SINGLE);
+        add = new wxButton(this, IDC_ADD_PLAYER, FromWindows1252("L\xe4gg till"), At(65, 30),
+                           Size(30, 14));
+        robot = new wxCheckBox(this, IDC_ROBOT_CHECK, "Robot", At(58, 12), Size(32, 10));
+        new wxStaticBox(this, IDC_LIST_GROUP, wxString(), At(5, 25), Size(55, 65));
+        // GTK's controls need more room than the template's units give some of them.
+        wxRect extent;
+        for (wxWindow* control : GetChildren()) {
+            wxSize size = control->GetSize();
+            size.IncTo(control->GetBestSize());
+            control->SetSize(size);
+            extent.Union(control->GetRect());
+        }
+        wxSize client = Size(100, 95);
+        client.IncTo(wxSize(extent.GetRight() + unitX_, extent.GetBottom() + unitY_ / 2));
+        SetClientSize(client);
 
         add->SetDefault(); // Return adds the player
         SetEscapeId(wxID_NONE);
         add->Bind(wxEVT_BUTTON, [](wxCommandEvent&) { SendCommand(IDC_ADD_PLAYER); });
         done->Bind(wxEVT_BUTTON, [](wxCommandEvent&) { SendCommand(IDC_DONE); });
-        // Escape is handed to the ui, which ignores it; the dialog cannot be cancelled.
-        Bind(wxEVT_CHAR_HOOK, [](wxKeyEvent& e) {
-            if (e.GetKeyCode() == WXK_ESCAPE)
+        // Return presses "Klar" when it has the focus, else "Lägg till", at once: GTK would
+        // show the default button pressed for a moment first, and a name typed meanwhile would
+        // be lost when the field is emptied. Escape is handed to the ui, which ignores it: the
+        // dialog cannot be cancelled.
+        Bind(wxEVT_CHAR_HOOK, [done](wxKeyEvent& e) {
+            const int key = e.GetKeyCode();
+            if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER)
+                SendCommand(FindFocus() == done ? IDC_DONE : IDC_ADD_PLAYER);
+            else if (key == WXK_ESCAPE)
                 SendCommand(IDC_CANCEL);
             else
                 e.Skip();
@@ -85,6 +95,9 @@ class PlayerDialog : public wxDialog {
     wxButton* add;
 
   private:
+    wxPoint At(int x, int y) const { return wxPoint(x * unitX_ / 4, y * unitY_ / 8); }
+    wxSize Size(int w, int h) const { return wxSize(w * unitX_ / 4, h * unitY_ / 8); }
+
     void CentreOnPointer() {
         const wxPoint mouse = wxGetMousePosition();
         const wxSize size = GetSize();
@@ -97,6 +110,8 @@ class PlayerDialog : public wxDialog {
         }
         Move(pos);
     }
+
+    int unitX_, unitY_;
 };
 
 PlayerDialog* dialog = nullptr;
@@ -109,7 +124,10 @@ int32_t RunPlayerDialog() {
     PlayerDialog box(windows.rootFrame);
     dialog = &box;
     windows.playerDialog = &box;
+    wxDialog* outer = modalDialog;
+    modalDialog = &box;
     const int result = box.ShowModal();
+    modalDialog = outer;
     dialog = nullptr;
     windows.playerDialog = nullptr;
     return result;

@@ -1,7 +1,9 @@
 // Drawing surfaces over the windows' backing bitmaps, with the Windows drawing rules the sheet
 // was laid out for: outlines centred on the edges, lines without their end point, opaque text.
 #include "platform/draw.h"
-#include "platform/wx/wxplatform.h"
+#include "platform/wx/draw.h"
+#include "platform/wx/frames.h"
+#include "platform/wx/text.h"
 #include "res/resources.h"
 #include <algorithm>
 #include <wx/dcmemory.h>

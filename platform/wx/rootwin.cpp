@@ -1,55 +1,20 @@
 // The root window: a frame with the menu bar of the resources and a canvas that shows the
 // backing bitmap the sheet is painted into.
+#include "platform/wx/rootwin.h"
 #include "platform/menu.h"
-#include "platform/wx/wxplatform.h"
+#include "platform/wx/frames.h"
+#include "platform/wx/quit.h"
+#include "platform/wx/sound.h"
+#include "platform/wx/text.h"
 #include "res/resources.h"
-#include <algorithm>
+#include <cctype>
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/mstream.h>
-
-PlatformEvents platformEvents;
-PlatformWindows windows;
-
-BackedWindow::BackedWindow(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style)
-    : wxWindow(parent, wxID_ANY, pos, size, style | wxBORDER_NONE) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    ResizeBacking();
-    Bind(wxEVT_PAINT, &BackedWindow::OnPaint, this);
-}
-
-void BackedWindow::ResizeBacking() {
-    if (dc != nullptr)
-        return; // never pull the bitmap from under a surface; the next resize catches up
-    const wxSize size = GetClientSize();
-    backing_ = wxBitmap(std::max(1, size.x), std::max(1, size.y), 24);
-    wxMemoryDC fill(backing_);
-    fill.SetBackground(*wxWHITE_BRUSH);
-    fill.Clear();
-}
-
-void BackedWindow::Push(const wxRect& r) {
-    if (!IsShownOnScreen())
-        return; // the first expose copies the bitmap anyway
-    Refresh(false, &r);
-    Update();
-}
-
-void BackedWindow::OnPaint(wxPaintEvent&) {
-    wxPaintDC paint(this);
-    if (dc != nullptr) {
-        // A surface holds the bitmap: its release shows this area too.
-        pending.Union(GetUpdateRegion().GetBox());
-        return;
-    }
-    paint.DrawBitmap(backing_, 0, 0);
-}
 
 namespace {
 
@@ -94,7 +59,15 @@ void SetIconFromResources(wxFrame* frame) {
 
 class RootCanvas : public BackedWindow {
   public:
-    explicit RootCanvas(wxWindow* parent) : BackedWindow(parent, wxDefaultPosition, wxDefaultSize) {
+    explicit RootCanvas(wxWindow* parent)
+        : BackedWindow(parent, wxDefaultPosition, wxDefaultSize, wxWANTS_CHARS) {
+        Bind(wxEVT_KEY_DOWN, [](wxKeyEvent& e) {
+            const int key = GameKey(e);
+            if (key != 0 && platformEvents.rootKey != nullptr && !windows.rootGone)
+                platformEvents.rootKey(key);
+            else
+                e.Skip();
+        });
         Bind(wxEVT_LEFT_DOWN, [](wxMouseEvent& e) { Forward(platformEvents.rootLeftDown, e); });
         Bind(wxEVT_LEFT_DCLICK,
              [](wxMouseEvent& e) { Forward(platformEvents.rootLeftDoubleClick, e); });
@@ -102,7 +75,22 @@ class RootCanvas : public BackedWindow {
         Bind(wxEVT_SIZE, &RootCanvas::OnSize, this);
     }
 
+    bool AcceptsFocus() const override { return true; }
+
+  protected:
+    // What the window system uncovers is painted anew from the game, as the game paints: once
+    // control is back in a loop, so never inside a robot's turn. The bitmap serves meanwhile.
+    void Exposed(const wxRegion& area) override {
+        invalid.Union(area);
+        if (!exposedOnce_) {
+            exposedOnce_ = true;
+            StartAudio(); // the first frame is on the screen: the sound may take its time now
+        }
+        CallAfter([] { UpdateWindowNow(WINDOW_ROOT); });
+    }
+
   private:
+    bool exposedOnce_ = false;
     static void Forward(void (*handler)(int32_t, int32_t), wxMouseEvent& e) {
         if (handler != nullptr && !windows.rootGone)
             handler(e.GetX(), e.GetY());
@@ -137,7 +125,7 @@ class RootFrame : public wxFrame {
     void OnClose(wxCloseEvent& e) {
         if (InPause() && e.CanVeto()) {
             e.Veto();
-            RequestQuitDuringPause();
+            RequestQuit();
             return;
         }
         DestroyRootWindow();
@@ -192,4 +180,28 @@ void DestroyRootWindow() {
 void CloseRootWindow() {
     if (windows.rootFrame != nullptr && !windows.rootGone)
         windows.rootFrame->Close(true);
+}
+
+int GameKey(const wxKeyEvent& e) {
+    switch (e.GetKeyCode()) {
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        return KEY_UP;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        return KEY_DOWN;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        return KEY_RETURN;
+    case WXK_F1:
+        return KEY_F1;
+    default:
+        break;
+    }
+    if (e.HasAnyModifiers())
+        return 0;
+    const int c = e.GetKeyCode() >= WXK_NUMPAD0 && e.GetKeyCode() <= WXK_NUMPAD9
+                      ? '0' + e.GetKeyCode() - WXK_NUMPAD0
+                      : static_cast<int>(e.GetUnicodeKey());
+    return c > 0 && c < 128 && std::isalnum(c) ? std::tolower(c) : 0;
 }

@@ -1,22 +1,30 @@
-// Sound playback from the embedded wave resources with SDL2_mixer: one channel, a new sound
-// cuts off the one playing. Without an audio device the game is simply silent.
+// Sound playback from the embedded wave resources with SDL2_mixer: one channel, a new sound cuts
+// off the one playing. The audio device is opened, and the sounds decoded, on a thread of their
+// own once the first frame is on the screen, so that no window waits for the sound system; a cue
+// that comes before then plays as soon as it is ready (a later cue replaces it, as it would cut
+// it off). Without an audio device the game is simply silent.
+#include "platform/wx/sound.h"
 #include "platform/system.h"
-#include "platform/wx/wxplatform.h"
 #include "res/resources.h"
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <atomic>
 #include <fcntl.h>
 #include <map>
+#include <thread>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/timer.h>
 
 namespace {
 
-enum class Audio { Unopened, Open, Failed };
-Audio audio = Audio::Unopened;
-// Each wave is decoded once; a null entry remembers that it would not decode.
+enum Audio { UNOPENED, OPENING, OPEN, FAILED };
+std::atomic<int> audio{UNOPENED};
+std::thread opener;
+// The decoded sounds, by resource; filled by the opening thread, then read by the ui thread.
 std::map<int32_t, Mix_Chunk*> chunks;
+int32_t pendingCue = 0;
+bool started = false;
 
 // The audio back ends' libraries report a missing device on standard error themselves; the
 // game's answer to that is silence, so their complaints are not shown either.
@@ -40,111 +48,121 @@ class QuietStderr {
     int saved_;
 };
 
-// An open device keeps an audio thread busy even in silence, so it is closed after a few
-// quiet seconds; the decoded sounds stay, in the format the device gave the first time.
+// An open device keeps an audio thread busy even in silence, so it is closed after a few quiet
+// seconds; the decoded sounds stay, and the device reopens in the format they were made for.
 constexpr int QUIET_CLOSE_MS = 3000;
 wxTimer* quietTimer = nullptr;
-SDL_AudioSpec firstFormat;
-bool haveFirstFormat = false;
 
-void CloseAudio() {
+void PlayNow(int32_t resourceId) {
+    auto found = chunks.find(resourceId);
+    if (found == chunks.end() || found->second == nullptr)
+        return;
+    Mix_HaltChannel(0);
+    Mix_PlayChannel(0, found->second, 0);
+    if (quietTimer != nullptr)
+        quietTimer->StartOnce(QUIET_CLOSE_MS);
+}
+
+void CloseDevice() {
     Mix_HaltChannel(-1);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    audio = Audio::Unopened;
+    audio = UNOPENED;
 }
 
-void FreeChunks() {
-    for (auto& [id, chunk] : chunks) {
-        if (chunk != nullptr)
-            Mix_FreeChunk(chunk);
+// On the opening thread: the device, then every sound decoded once for it.
+void OpenDevice() {
+    QuietStderr quiet;
+    bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (ok && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        ok = false;
     }
-    chunks.clear();
+    if (ok) {
+        Mix_AllocateChannels(1);
+        for (int32_t id = IDW_FIVE_ALIKE; id <= IDW_BONUS && chunks.size() < 7; id++) {
+            ResourceData data;
+            Mix_Chunk* chunk = nullptr;
+            if (FindResourceData(id, &data) && data.size > 0)
+                chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(data.data, static_cast<int>(data.size)), 1);
+            chunks[id] = chunk;
+        }
+    }
+    audio = ok ? OPEN : FAILED;
 }
 
-void CloseWhenQuiet() {
-    if (wxTheApp == nullptr)
+// Back on the ui thread once the opening thread is done.
+void Opened() {
+    if (opener.joinable())
+        opener.join();
+    if (audio != OPEN)
         return;
     if (quietTimer == nullptr) {
         quietTimer = new wxTimer;
         quietTimer->Bind(wxEVT_TIMER, [](wxTimerEvent&) {
-            if (audio != Audio::Open)
+            if (audio != OPEN)
                 return;
             if (Mix_Playing(0) != 0)
                 quietTimer->StartOnce(QUIET_CLOSE_MS);
             else
-                CloseAudio();
+                CloseDevice();
         });
     }
-    quietTimer->StartOnce(QUIET_CLOSE_MS);
+    if (pendingCue != 0)
+        PlayNow(pendingCue);
+    else
+        quietTimer->StartOnce(QUIET_CLOSE_MS);
+    pendingCue = 0;
 }
 
-bool OpenAudio() {
-    if (audio == Audio::Unopened) {
-        audio = Audio::Failed; // tried once only, whatever happens
-        // SDL would otherwise take SIGINT and SIGTERM for its own event queue, which nobody
-        // reads here: the game could no longer be stopped by a signal.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        QuietStderr quiet;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return false;
-        }
-        Mix_AllocateChannels(1);
-        SDL_AudioSpec opened{};
-        Uint16 format = 0;
-        Mix_QuerySpec(&opened.freq, &format, nullptr);
-        opened.format = format;
-        if (haveFirstFormat &&
-            (opened.freq != firstFormat.freq || opened.format != firstFormat.format))
-            FreeChunks(); // decoded for another format
-        firstFormat = opened;
-        haveFirstFormat = true;
-        audio = Audio::Open;
-    }
-    return audio == Audio::Open;
-}
-
-Mix_Chunk* Chunk(int32_t resourceId) {
-    auto found = chunks.find(resourceId);
-    if (found != chunks.end())
-        return found->second;
-    Mix_Chunk* chunk = nullptr;
-    ResourceData data;
-    if (FindResourceData(resourceId, &data) && data.size > 0) {
-        SDL_RWops* rw = SDL_RWFromConstMem(data.data, static_cast<int>(data.size));
-        if (rw != nullptr)
-            chunk = Mix_LoadWAV_RW(rw, 1);
-    }
-    chunks[resourceId] = chunk;
-    return chunk;
+void BeginOpening() {
+    if (audio != UNOPENED || wxTheApp == nullptr)
+        return;
+    audio = OPENING;
+    // SDL would otherwise take SIGINT and SIGTERM for its own event queue, which nobody reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    opener = std::thread([] {
+        OpenDevice();
+        if (wxTheApp != nullptr)
+            wxTheApp->CallAfter([] { Opened(); });
+    });
 }
 
 } // namespace
 
+void StartAudio() {
+    started = true;
+    BeginOpening();
+}
+
 bool PlatformPlaySound(int32_t resourceId) {
     ResourceData data;
-    if (!FindResourceData(resourceId, &data) || !OpenAudio())
+    if (!FindResourceData(resourceId, &data) || audio == FAILED)
         return false;
-    Mix_Chunk* chunk = Chunk(resourceId);
-    if (chunk == nullptr)
-        return false;
-    Mix_HaltChannel(0);
-    const bool started = Mix_PlayChannel(0, chunk, 0) == 0;
-    CloseWhenQuiet();
-    return started;
+    if (audio == OPEN) {
+        PlayNow(resourceId);
+        return true;
+    }
+    pendingCue = resourceId;
+    if (started)
+        BeginOpening(); // reopened after a quiet spell
+    return true;
 }
 
 void StopSound() {
+    if (opener.joinable())
+        opener.join();
     if (quietTimer != nullptr) {
         quietTimer->Stop();
         delete quietTimer;
         quietTimer = nullptr;
     }
-    if (audio == Audio::Open)
-        CloseAudio();
-    FreeChunks();
-    audio = Audio::Unopened;
+    if (audio == OPEN)
+        CloseDevice();
+    for (auto& [id, chunk] : chunks)
+        if (chunk != nullptr)
+            Mix_FreeChunk(chunk);
+    chunks.clear();
+    audio = UNOPENED;
+    started = false;
 }

@@ -1,5 +1,5 @@
 // The one place where the game's Windows-1252 text meets the toolkit's Unicode.
-#include "platform/wx/wxplatform.h"
+#include "platform/wx/text.h"
 #include <cstring>
 
 namespace {

@@ -1,49 +1,54 @@
 #!/usr/bin/env bash
-# Shared by the end-to-end scripts: a private X server, the game in a scratch directory, and
-# what a player does (keys, clicks), with pixel checks on screenshots kept as artifacts.
-# There is no window manager: the scripts give a window the keyboard focus themselves, as a
-# window manager would on a click.
+# Shared by the end-to-end scripts: a private X server with openbox, the game in a scratch
+# directory, what a player does (keys, clicks), and checks on screenshots, which are kept. Every
+# wait polls for what it waits for, with a limit, so a loaded machine only makes it slower.
 
-E2E_XVFB_PID=""
-E2E_GAME_PID=""
 E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+E2E_XVFB_PID="" E2E_WM_PID="" GAME_PID=""
 
-# Starts Xvfb on a display number it picks itself, so that tests can run side by side.
-start_xvfb() {
-    local numfile
-    numfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" 2>/dev/null &
-    E2E_XVFB_PID=$!
-    for _ in $(seq 200); do
-        [ -s "$numfile" ] && break
+# until_true SECONDS 'CODE': true as soon as the shell code succeeds, false after the limit.
+until_true() {
+    local end=$((SECONDS + $1))
+    while ! eval "$2" 2>/dev/null; do
+        [ "$SECONDS" -ge "$end" ] && return 1
         sleep 0.05
     done
-    [ -s "$numfile" ] || { echo "FAIL: Xvfb did not start" >&2; return 1; }
-    export DISPLAY=":$(head -n1 "$numfile")"
+}
+
+# start_x: Xvfb on a display number of its own and openbox managing it.
+start_x() {
+    local numfile
+    numfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" 2>/dev/null &
+    E2E_XVFB_PID=$!
+    until_true 20 '[ -s "$numfile" ]' || { echo "FAIL: Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n1 "$numfile")" NO_AT_BRIDGE=1 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
     rm -f "$numfile"
-    export NO_AT_BRIDGE=1
-    export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+    openbox --sm-disable >/dev/null 2>&1 &
+    E2E_WM_PID=$!
+    until_true 20 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' ||
+        { echo "FAIL: openbox did not start" >&2; return 1; }
 }
 
 stop_all() {
-    [ -n "$E2E_GAME_PID" ] && kill "$E2E_GAME_PID" 2>/dev/null
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+    [ -n "$E2E_WM_PID" ] && kill "$E2E_WM_PID" 2>/dev/null
     [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
     return 0
 }
 
-# e2e_setup NAME GAME SHOTS XCLOSE: a scratch working directory and an X server.
+# e2e_setup NAME GAME SHOTS: a scratch working directory and an X server.
 e2e_setup() {
     E2E_NAME=$1
     GAME=$(realpath "$2")
     SHOTS=$(realpath -m "$3")
-    XCLOSE=${4:+$(realpath "$4")}
     mkdir -p "$SHOTS"
     E2E_WORK=$(mktemp -d)
     cd "$E2E_WORK" || exit 1
     trap stop_all EXIT
-    start_xvfb || exit 1
+    start_x || exit 1
 }
 
 shot() { import -window root "$SHOTS/$E2E_NAME-$1.png"; }
@@ -55,106 +60,87 @@ fail() {
     exit 1
 }
 
+# window_id TITLE: the visible window of ours whose title matches, as a pattern of the shell.
+window_id() {
+    local id
+    for id in $(xdotool search --onlyvisible --class dyxel 2>/dev/null); do
+        # shellcheck disable=SC2053
+        [[ "$(xdotool getwindowname "$id" 2>/dev/null)" == $1 ]] && echo "$id" && return 0
+    done
+    return 1
+}
+wait_window() { until_true "${2:-20}" "window_id '$1' >/dev/null" && window_id "$1"; }
+wait_gone() { until_true "${2:-20}" "! window_id '$1' >/dev/null"; }
+# The window of ours without a title: the player dialog.
+untitled() {
+    local id
+    for id in $(xdotool search --onlyvisible --class dyxel 2>/dev/null); do
+        [ -z "$(xdotool getwindowname "$id")" ] && echo "$id" && return 0
+    done
+    return 1
+}
+
+# start_game [ARGUMENTS]: the game, its root window (ROOT) and the client area's top left on
+# the screen (CX, CY: below the menu bar), once the first frame is painted.
 start_game() {
-    "$GAME" >"$E2E_WORK/stdout" 2>"$E2E_WORK/stderr" &
-    E2E_GAME_PID=$!
+    "$GAME" "$@" >"$E2E_WORK/stdout" 2>"$E2E_WORK/stderr" &
+    GAME_PID=$!
+    ROOT=$(wait_window "Tolvik dyxel" 30) || fail "no root window"
+    until_true 30 painted || fail "the root window was never painted"
 }
 
-# wait_window TITLE [SECONDS]: prints the id of the visible window with exactly that title.
-wait_window() {
-    local id end=$((SECONDS + ${2:-10}))
-    while [ "$SECONDS" -le "$end" ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
+# painted: the logo stands in the root window's bottom-right corner (sets CX, CY, CW, CH).
+painted() {
+    eval "$(xwininfo -id "$ROOT" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\)/WX=\1/p;
+        s/.*Absolute upper-left Y: *\(-*[0-9]*\)/WY=\1/p; s/.*Width: *\([0-9]*\)/WW=\1/p;
+        s/.*Height: *\([0-9]*\)/WH=\1/p')"
+    import -window root -crop "${WW}x${WH}+$WX+$WY" +repage "$E2E_WORK/root.png" || return 1
+    local y r g b
+    for y in $(seq 5 80); do # the first row below the menu bar is the felt's dark green
+        read -r r g b <<<"$(pixel "$E2E_WORK/root.png" 3 "$y")"
+        [ "$r" -lt 120 ] && [ "$g" -gt "$r" ] && break
     done
-    return 1
+    CX=$WX CY=$((WY + y)) CW=$WW CH=$((WH - y))
+    [ "$(region_differs "$E2E_WORK/root.png" $((WW - 120)) $((WH - 88)) \
+        "$E2E_ROOT/res/pic/logo.bmp")" -lt 200 ]
 }
 
-# wait_gone TITLE [SECONDS]: until no visible window has that title.
-wait_gone() {
-    local end=$((SECONDS + ${2:-10}))
-    while [ "$SECONDS" -le "$end" ]; do
-        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.05
-    done
-    return 1
+# keys WINDOW KEY...: the window is activated, then the keys are pressed one by one.
+keys() {
+    local w=$1
+    shift
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$w" ] ||
+        xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w" 2>/dev/null
+    xdotool key --delay 60 "$@"
 }
-
-# The visible window without a title (the player dialog), other than those named.
-wait_untitled() {
-    local id end=$((SECONDS + ${1:-10}))
-    while [ "$SECONDS" -le "$end" ]; do
-        for id in $(xdotool search --onlyvisible --class dyxel 2>/dev/null); do
-            [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] && { echo "$id"; return 0; }
-        done
-        sleep 0.05
-    done
-    return 1
-}
+# click X Y [BUTTON]: a click at a point of the root window's client area.
+click() { xdotool mousemove $((CX + $1)) $((CY + $2)) sleep 0.05 click "${3:-1}"; }
+double_click() { xdotool mousemove $((CX + $1)) $((CY + $2)) sleep 0.05 click --repeat 2 --delay 60 1; }
 
 # wait_exit SECONDS: sets RC to the game's exit code; fails when it is still running.
 wait_exit() {
-    local end=$((SECONDS + $1))
-    while [ "$SECONDS" -le "$end" ]; do
-        kill -0 "$E2E_GAME_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    kill -0 "$E2E_GAME_PID" 2>/dev/null && fail "the game is still running after $1 s"
-    wait "$E2E_GAME_PID"
+    until_true "$1" "! kill -0 $GAME_PID" || fail "the game is still running after $1 s"
+    wait "$GAME_PID"
     RC=$?
-    E2E_GAME_PID=""
+    GAME_PID=""
 }
-
-visible_windows() { xdotool search --onlyvisible --class dyxel 2>/dev/null | wc -l; }
-
-# keys WINDOW KEY...: focus the window, then press the keys one by one. Every key the scripts
-# press opens or closes a menu, a box or a dialog, which GTK does asynchronously: each waits
-# (up to 3 s, for a loaded machine) until the number of visible windows has changed.
-keys() {
-    local w=$1 k n end
-    shift
-    xdotool windowfocus --sync "$w"
-    for k in "$@"; do
-        n=$(visible_windows)
-        xdotool key "$k"
-        end=$((SECONDS + 3))
-        while [ "$(visible_windows)" = "$n" ] && [ "$SECONDS" -le "$end" ]; do
-            sleep 0.05
-        done
-        sleep 0.1
-    done
-}
-
-geometry() { # geometry WINDOW: sets GX GY GW GH
-    eval "$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^X=/GX=/p;s/^Y=/GY=/p;s/^WIDTH=/GW=/p;s/^HEIGHT=/GH=/p')"
-}
-
-# (mousemove --sync waits for a motion that never comes when the pointer is already there.)
-click() { xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"; }
-double_click() { xdotool mousemove "$1" "$2" sleep 0.1 click --repeat 2 --delay 80 1; }
 
 # pixel FILE X Y: "R G B"
-pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:; }
-
-# The number of pixels that differ between a region of a screenshot and a picture.
-region_differs() { # FILE X Y PICTURE
-    local size
-    size=$(identify -format '%wx%h' "$4")
-    convert "$1" -crop "$size+$2+$3" +repage "$E2E_WORK/crop.png"
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
+}
+# region_differs FILE X Y PICTURE: how many pixels of the region differ from the picture.
+region_differs() {
+    convert "$1" -crop "$(identify -format '%wx%h' "$4")+$2+$3" +repage "$E2E_WORK/crop.png"
     compare -metric AE "$E2E_WORK/crop.png" "$4" null: 2>&1 | cut -d' ' -f1
 }
-
-# The root window's client area starts below the menu bar: the first row that is not the
-# menu bar's light grey, in a screenshot taken before any game.
-canvas_top() {
-    local y r g b
-    for y in $(seq 10 60); do
-        read -r r g b <<<"$(pixel "$1" 5 "$y")"
-        [ "$r" -lt 200 ] && { echo "$y"; return 0; }
-    done
-    return 1
+# count_dark FILE X Y W H: pixels of the region darker than mid-grey.
+count_dark() {
+    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 50% \
+        -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
 }
+# A screenshot of the root window's client area.
+client_shot() { import -window root -crop "${CW}x${CH}+$CX+$CY" +repage "$SHOTS/$E2E_NAME-$1.png"; }
 
 # The options record as "state" holds it: seven little-endian words.
 write_state() {
@@ -167,20 +153,12 @@ write_state() {
 }
 hex() { od -An -v -tx1 "$1" | tr -d ' \n'; }
 
-# count_dark FILE X Y W H: pixels of the region darker than mid-grey.
-count_dark() {
-    convert "$1" -crop "$4x$5+$2+$3" +repage -colorspace gray -threshold 50% \
-        -format "%[fx:int(w*h*(1-mean)+0.5)]" info:
-}
-
-# The top-ten file as "name score" lines, its CR LF pairs read back as LF.
+# read_top_ten FILE: "name score" lines of the list, its CR LF pairs read back as LF.
 read_top_ten() {
     local bytes=() image=() i name score k
     read -r -a bytes <<<"$(od -An -v -tu1 "$1" | tr '\n' ' ')"
     for ((i = 0; i < ${#bytes[@]}; i++)); do
-        if [ "${bytes[i]}" = 13 ] && [ "${bytes[i + 1]:-}" = 10 ]; then
-            continue
-        fi
+        [ "${bytes[i]}" = 13 ] && [ "${bytes[i + 1]:-}" = 10 ] && continue
         image+=("${bytes[i]}")
     done
     for ((i = 0; i + 8 <= ${#image[@]}; i += 8)); do
@@ -190,50 +168,10 @@ read_top_ten() {
             name+=$(printf "\\x$(printf %02x "${image[i + k]}")")
         done
         score=$((image[i + 4] | image[i + 5] << 8 | image[i + 6] << 16 | image[i + 7] << 24))
-        echo "$name $score"
+        [ "$score" != 0 ] && echo "$name $score"
     done
 }
 
-# Sheet geometry for the default font under Xvfb (DejaVu Sans 10 pt: height 17, width 8).
-SHEET_W=40
-SHEET_H=20
+# The sheet's cells for the default font under Xvfb (DejaVu Sans 10 pt: height 17, width 8):
 # cell_box COLUMN ROW: "X Y W H" of the inset cell box in client coordinates.
-cell_box() { echo "$((SHEET_W * $1 + SHEET_W / 2 + 2 * SHEET_W + 3)) $(($2 * SHEET_H + SHEET_H + 1 + 3)) $((SHEET_W - 4)) $((SHEET_H - 4))"; }
-
-# die_face FILE X Y: which of the twelve face pictures the 64 x 64 square shows, e.g. "held3"
-# (pixel for pixel: the dice window copies the pictures unscaled).
-die_face() {
-    local f sig
-    if [ ! -s "$E2E_WORK/faces" ]; then
-        for f in free1 free2 free3 free4 free5 free6 held1 held2 held3 held4 held5 held6; do
-            echo "$(convert "$E2E_ROOT/res/pic/$f.bmp" -format '%#' info:) $f"
-        done >"$E2E_WORK/faces"
-    fi
-    sig=$(convert "$1" -crop "64x64+$2+$3" +repage -format '%#' info:)
-    f=$(grep "^$sig " "$E2E_WORK/faces" | cut -d' ' -f2)
-    echo "${f:-unknown}"
-}
-
-# start_root: starts the game and sets ROOT to its root window.
-start_root() {
-    start_game
-    ROOT=$(wait_window "Tolvik dyxel" 10) || fail "no root window"
-}
-
-# new_game NAME...: "&Nytt spel", each player entered in the dialog (a name after -r is a
-# robot's), then "Lägg till" with nobody to complete the list.
-new_game() {
-    local dialog name robot=""
-    keys "$ROOT" alt+f n
-    dialog=$(wait_untitled 5) || fail "no player dialog"
-    xdotool windowfocus --sync "$dialog"
-    for name in "$@"; do
-        [ "$name" = -r ] && robot="Tab space" && continue
-        xdotool type --delay 60 "$name"
-        xdotool key --delay 150 $robot Return # "Robot", then "Lägg till"
-        robot=""
-        sleep 0.3
-    done
-    shot dialog
-    xdotool key Return
-}
+cell_box() { echo "$((40 * $1 + 20 + 80 + 3)) $(($2 * 20 + 20 + 1 + 3)) 36 16"; }

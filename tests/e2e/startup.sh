@@ -1,46 +1,49 @@
 #!/usr/bin/env bash
-# First run in an empty directory: the window shows the felt and the logo, "&Avsluta" from the
-# keyboard ends the program with 0 and writes the default options (28 bytes).
+# Start-up and the ways out: the first frame, arguments without effect, the settings menu, a
+# signal after a toggle (the options are saved as at a normal exit), "&Avsluta", and a display
+# that goes away (the options are saved, exit 1).
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup startup "$@"
+menus() { xdotool search --onlyvisible --name '^dyxel$' 2>/dev/null | grep -c .; }
+sorted() { od -An -v -tu4 -j24 -N4 state | tr -d ' '; }
 
-start_root
-geometry "$ROOT"
-logo="$E2E_ROOT/res/pic/logo.bmp"
-# The logo is copied unscaled into the bottom-right corner of the client area.
-for _ in $(seq 50); do
-    shot window
-    [ "$(region_differs "$SHOTS/startup-window.png" $((GX + GW - 120)) $((GY + GH - 88)) "$logo")" = 0 ] && break
-    sleep 0.1
-done
-[ "$(region_differs "$SHOTS/startup-window.png" $((GX + GW - 120)) $((GY + GH - 88)) "$logo")" = 0 ] ||
-    fail "the logo is not in the bottom-right corner"
-top=$(canvas_top "$SHOTS/startup-window.png") || fail "no client area below the menu bar"
-# The felt: green well above red and blue, and not one flat colour.
-felt=""
-for p in "20 $((top + 20))" "200 $((top + 150))" "$((GW - 30)) $((top + 30))" "30 $((GY + GH - 30))"; do
-    read -r r g b <<<"$(pixel "$SHOTS/startup-window.png" $p)"
-    [ "$g" -gt $((r + 30)) ] && [ "$g" -gt "$b" ] || fail "not felt at ($p): $r $g $b"
-    felt+="$r,$g,$b "
-done
-[ "$(echo "$felt" | tr ' ' '\n' | sort -u | grep -c .)" -gt 1 ] || fail "the background is one flat colour"
-[ -e state ] && fail "state written before the exit"
-
-keys "$ROOT" alt+f
+start_game --display=:99 --sync junk
+shot window
+[ "$(count_dark "$SHOTS/startup-window.png" "$CX" "$CY" 200 200)" -gt 30000 ] ||
+    fail "the felt is missing"
+keys "$ROOT" alt+i
+until_true 10 '[ "$(menus)" -ge 1 ]' || fail "the settings menu did not open"
 shot menu
-keys "$ROOT" a
-wait_exit 10
-[ "$RC" = 0 ] || fail "exit code $RC after Avsluta"
-[ "$(stat -c %s state)" = 28 ] || fail "state is $(stat -c %s state) bytes"
-[ "$(hex state)" = "0100000000000000010000000100000001000000b004000000000000" ] ||
-    fail "state holds $(hex state)"
-[ -e h_score ] && fail "h_score written without a game"
+keys "$ROOT" Escape
+until_true 10 '[ "$(menus)" = 0 ]' || fail "the menu stayed open"
 
-# The start-up sound has opened the audio device; a signal still ends the program.
-start_root
-sleep 0.5
-kill -TERM "$E2E_GAME_PID"
-wait_exit 5
-[ "$RC" = 143 ] || fail "exit code $RC after SIGTERM"
+expected=1
+for signal in TERM INT HUP; do
+    keys "$ROOT" alt+i s # "&Sorterat kast"
+    until_true 10 '[ "$(menus)" = 0 ]' || fail "the menu stayed open"
+    kill -s "$signal" "$GAME_PID"
+    wait_exit 20
+    [ "$RC" = 0 ] || fail "exit $RC on SIG$signal"
+    [ "$(sorted)" = "$expected" ] || fail "SIG$signal lost the toggle: state $(hex state)"
+    expected=$((1 - expected))
+    start_game
+done
+
+keys "$ROOT" alt+f a # "&Avsluta"
+wait_exit 20
+[ "$RC" = 0 ] || fail "exit $RC after Avsluta"
+[ "$(hex state)" = 0100000000000000010000000100000001000000b004000001000000 ] ||
+    fail "state after Avsluta: $(hex state)"
+
+start_game
+keys "$ROOT" alt+i s
+expected=$((1 - expected))
+until_true 10 '[ "$(menus)" = 0 ]' || fail "the menu stayed open"
+kill "$E2E_WM_PID" "$E2E_XVFB_PID"
+wait_exit 20
+[ "$RC" = 1 ] || fail "exit $RC when the display went away"
+[ "$(grep -c '^dyxel:' "$E2E_WORK/stderr")" = 1 ] || fail "not one line of ours on stderr"
+[ "$(sorted)" = "$expected" ] || fail "the toggle was lost with the display: $(hex state)"
+E2E_XVFB_PID="" E2E_WM_PID=""
 echo "startup: ok"

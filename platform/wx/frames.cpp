@@ -1,7 +1,11 @@
 // The window operations the ui makes on the root and dice windows: invalid areas, the paint
 // handler run on demand, sizes, showing, titles.
-#include "platform/wx/wxplatform.h"
+#include "platform/wx/frames.h"
+#include "platform/wx/text.h"
 #include <wx/frame.h>
+
+PlatformEvents platformEvents;
+PlatformWindows windows;
 
 namespace {
 
@@ -105,8 +109,11 @@ void SetWindowTitle(WindowId w, const char* text) {
 
 void ActivateWindow(WindowId w) {
     wxFrame* frame = Frame(w);
-    if (frame != nullptr && frame->IsShown())
-        frame->Raise();
+    if (frame == nullptr || !frame->IsShown() || frame->IsActive())
+        return;
+    frame->Raise();
+    // The window itself takes the keys, not a control in it: no stray key presses a button.
+    WindowCanvas(w)->SetFocus();
 }
 
 bool GetWindowRectInRoot(WindowId w, Rect* r) {
