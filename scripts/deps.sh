@@ -5,7 +5,7 @@ set -eu
 group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libgtk-3-dev libsdl2-mixer-dev libgc-dev
 fonts-dejavu-core"
 group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
-openbox imagemagick"
+openbox imagemagick faketime"
 pkgs=""
 for g in "${@:-run}"; do
     var="group_$g"

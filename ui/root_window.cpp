@@ -84,7 +84,14 @@ void newGameCommand() {
     if (playerDialogStartsGame != 0 && gameState.playerCount > 0) {
         gameState.sheetVisible = 1;
         newGame();
+        return;
     }
+    // The dialog has gone, wherever it stood: the window shows the emptied sheet, as it would
+    // where the dialog had covered it.
+    int32_t cw = 0, ch = 0;
+    GetClientSize(WINDOW_ROOT, &cw, &ch);
+    InvalidateArea(WINDOW_ROOT, Rect{0, 0, cw, ch});
+    UpdateWindowNow(WINDOW_ROOT);
 }
 
 void replayCommand() {

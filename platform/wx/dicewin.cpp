@@ -33,8 +33,7 @@ void SendDiceCommand(int32_t id) {
 class DieButton : public BackedWindow {
   public:
     DieButton(wxWindow* parent, int32_t die)
-        : BackedWindow(parent, wxPoint(DIE_PITCH * die, 0), wxSize(DIE_SIZE, DIE_SIZE)),
-          die_(die) {
+        : BackedWindow(parent, wxPoint(DIE_PITCH * die, 0), wxSize(DIE_SIZE, DIE_SIZE)), die_(die) {
         Bind(wxEVT_LEFT_DOWN, &DieButton::OnMouse, this);
         // A button takes the second press of a double click as one more press.
         Bind(wxEVT_LEFT_DCLICK, &DieButton::OnMouse, this);
@@ -188,8 +187,8 @@ class CommandBar : public wxWindow {
                 dc.SetBrush(wxBrush(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT)));
                 dc.DrawRectangle(item.x, 0, item.width, GetClientSize().y);
             }
-            dc.SetTextForeground(wxSystemSettings::GetColour(
-                lit ? wxSYS_COLOUR_HIGHLIGHTTEXT : wxSYS_COLOUR_MENUTEXT));
+            dc.SetTextForeground(wxSystemSettings::GetColour(lit ? wxSYS_COLOUR_HIGHLIGHTTEXT
+                                                                 : wxSYS_COLOUR_MENUTEXT));
             const int32_t x = item.x + dc.GetCharWidth(), y = 3;
             dc.DrawText(item.label, x, y);
             // The mnemonic underlined, always shown, as the game's own menus show it.

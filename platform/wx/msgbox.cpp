@@ -29,8 +29,8 @@ class MessageBox : public wxDialog {
         wxBoxSizer* message = new wxBoxSizer(wxHORIZONTAL);
         if (icon != MBOX_ICON_NONE) {
             const wxArtID art = icon == MBOX_ICON_STOP ? wxART_ERROR : wxART_INFORMATION;
-            message->Add(new wxStaticBitmap(this, wxID_ANY, wxArtProvider::GetBitmap(
-                                                                art, wxART_MESSAGE_BOX)),
+            message->Add(new wxStaticBitmap(this, wxID_ANY,
+                                            wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)),
                          0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 16);
         }
         message->Add(new wxStaticText(this, wxID_ANY, text), 0, wxALIGN_CENTER_VERTICAL);

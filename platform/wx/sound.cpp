@@ -84,7 +84,8 @@ void OpenDevice() {
             ResourceData data;
             Mix_Chunk* chunk = nullptr;
             if (FindResourceData(id, &data) && data.size > 0)
-                chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(data.data, static_cast<int>(data.size)), 1);
+                chunk =
+                    Mix_LoadWAV_RW(SDL_RWFromConstMem(data.data, static_cast<int>(data.size)), 1);
             chunks[id] = chunk;
         }
     }

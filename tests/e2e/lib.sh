@@ -80,10 +80,10 @@ untitled() {
     return 1
 }
 
-# start_game [ARGUMENTS]: the game, its root window (ROOT) and the client area's top left on
-# the screen (CX, CY: below the menu bar), once the first frame is painted.
+# start_game [ARGUMENTS]: the game (with GAME_ENV in its environment), its root window (ROOT)
+# and the client area on the screen (CX, CY: below the menu bar; CW, CH), once it is painted.
 start_game() {
-    "$GAME" "$@" >"$E2E_WORK/stdout" 2>"$E2E_WORK/stderr" &
+    env ${GAME_ENV:-} "$GAME" "$@" >"$E2E_WORK/stdout" 2>"$E2E_WORK/stderr" &
     GAME_PID=$!
     ROOT=$(wait_window "Tolvik dyxel" 30) || fail "no root window"
     until_true 30 painted || fail "the root window was never painted"

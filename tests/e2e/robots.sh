@@ -1,50 +1,86 @@
 #!/usr/bin/env bash
-# Two robots from "&Nytt spel" to the end: the sheets fill, the top-ten panel shows both
-# totals, and "h_score" holds them.
+# Robots, with the clock frozen at the simulator's second: a whole game of one robot, watched,
+# leaves the simulator's list; the list is read anew when a window uncovers it; "&Nytt spel",
+# "Ja", "Klar" with nobody leaves an empty sheet on the screen; and closing the window while two
+# robots play lets them finish unseen, so that both results reach the list.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup robots "$@"
+SIM=$(dirname "$GAME")/dyxel-sim
+GAME_ENV="LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 TZ=UTC DONT_FAKE_MONOTONIC=1"
+GAME_ENV+=" FAKETIME=2023-11-14_22:13:20 FAKETIME_FMT=%Y-%m-%d_%T"
+simulated() { # simulated ROBOTS: the list the simulator leaves for that second
+    mkdir -p "sim$1" && (cd "sim$1" && "$SIM" --robots "$1" --time 1700000000 --top-ten >/dev/null)
+    echo "sim$1/h_score"
+}
+# players NAME...: "&Nytt spel" with these players (-NAME a robot), then "Klar".
+players() {
+    local name
+    keys "$ROOT" alt+f n
+    until_true 20 'untitled >/dev/null' || fail "no player dialog"
+    DIALOG=$(untitled)
+    for name in "$@"; do
+        keys "$DIALOG" $(echo "${name#-}" | sed 's/./& /g')
+        # Tab from the field: "Klar", the list, "Lägg till", "Robot".
+        [ "${name:0:1}" = - ] && keys "$DIALOG" Tab Tab Tab Tab space shift+Tab space ||
+            keys "$DIALOG" Return
+    done
+    keys "$DIALOG" Tab space
+}
+panel_lines() { # the lines of results that the top-ten panel shows
+    local i n=0
+    import -window root -crop "76x200+$((CX + 328))+$((CY + 17))" +repage "$E2E_WORK/panel.png"
+    for i in 0 1 2 3 4 5 6 7 8 9; do
+        [ "$(count_dark "$E2E_WORK/panel.png" 0 $((20 * i)) 76 17)" -gt 20 ] && n=$((n + 1))
+    done
+    echo "$n"
+}
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
-start_root
-shot start
-top=$(canvas_top "$SHOTS/robots-start.png") || fail "no client area"
-new_game -r R1 -r R2
-
-# The whole game plays inside the first robot's turn; the file is written at its end.
-end=$((SECONDS + 150))
-while [ "$SECONDS" -le "$end" ]; do
-    [ -e h_score ] && [ "$(read_top_ten h_score | awk '$2 > 0' | wc -l)" -ge 2 ] && break
-    sleep 1
+start_game
+players -R1
+until_true 90 '[ -s h_score ]' || fail "the game did not end"
+cmp -s h_score "$(simulated 1)" || fail "h_score is not the simulator's: $(hex h_score)"
+until_true 10 '[ "$(panel_lines)" = 1 ]' || fail "the panel shows $(panel_lines) lines"
+client_shot end
+for row in 0 1 2 3 4 5 8 9 10 11 12 13 14 15 16 17; do
+    read -r x y w h <<<"$(cell_box 0 "$row")"
+    [ "$(count_dark "$SHOTS/robots-end.png" "$x" "$y" "$w" "$h")" -gt 0 ] || fail "row $row empty"
 done
-sleep 0.5
-shot end
-entries=$(read_top_ten h_score 2>/dev/null | awk '$2 > 0')
-[ "$(echo "$entries" | grep -c .)" = 2 ] || fail "h_score holds: $entries"
-echo "$entries" | grep -q '^R1 ' || fail "no R1 in h_score: $entries"
-echo "$entries" | grep -q '^R2 ' || fail "no R2 in h_score: $entries"
 
-png="$SHOTS/robots-end.png"
-for column in 0 1; do
-    for row in 0 1 2 3 4 5 8 9 10 11 12 13 14 15 16 17; do
-        read -r x y w h <<<"$(cell_box $column $row)"
-        [ "$(count_dark "$png" "$x" $((y + top)) "$w" "$h")" -gt 0 ] ||
-            fail "empty cell: column $column row $row"
-    done
-    read -r x y w h <<<"$(cell_box $((column + 2)) 17)"
-    [ "$(count_dark "$png" "$x" $((y + top)) "$w" "$h")" = 0 ] || fail "a third column has a total"
-done
-# The panel: white, framed in black, two lines of results and nothing below them.
-read -r r g b <<<"$(pixel "$png" 322 $((top + 100)))"
-[ "$r$g$b" = 000 ] || fail "no frame at the top-ten panel's left edge: $r $g $b"
-read -r r g b <<<"$(pixel "$png" 404 $((top + 200)))"
-[ "$r$g$b" = 255255255 ] || fail "the top-ten panel is not white: $r $g $b"
-for i in 0 1; do
-    [ "$(count_dark "$png" 328 $((top + 17 + 20 * i)) 76 17)" -gt 20 ] || fail "no result in line $i"
-done
-[ "$(count_dark "$png" 328 $((top + 57)) 76 160)" = 0 ] || fail "more than two results shown"
+# Another program changes the list; a box over the panel uncovers it on closing.
+cp "$(simulated 2)" h_score
+keys "$ROOT" alt+h o # "&Om dyxel"
+BOX=$(wait_window "Om programmet") || fail "no about box"
+keys "$BOX" Return
+wait_gone "Om programmet" || fail "the about box stayed"
+until_true 10 '[ "$(panel_lines)" = 2 ]' || fail "the uncovered panel shows $(panel_lines) lines"
 
-keys "$ROOT" alt+f a
-wait_exit 10
-[ "$RC" = 0 ] || fail "exit code $RC"
-echo "robots: ok ($entries)"
+# A human's game given up for a new one with nobody: the sheet empties on the screen.
+players AB
+DICE=$(wait_window "Spelare: AB   Kvar: 2") || fail "no dice window"
+keys "$DICE" alt+k k Return
+keys "$ROOT" Down Return
+until_true 20 'window_id "Spelare: AB   Kvar: 2" >/dev/null' || fail "no second turn"
+keys "$ROOT" alt+f n
+BOX=$(wait_window Varning) || fail "no warning"
+keys "$BOX" alt+j
+until_true 20 'untitled >/dev/null' || fail "no player dialog"
+keys "$(untitled)" Tab space # "Klar" with nobody
+until_true 10 '! untitled >/dev/null' || fail "the dialog stayed"
+empty_sheet() { # no name in the header, no value in "1:or"
+    import -window root -crop "${CW}x$CH+$CX+$CY" +repage "$E2E_WORK/sheet.png" &&
+        [ "$(count_dark "$E2E_WORK/sheet.png" 104 4 32 14)" = 0 ] &&
+        [ "$(count_dark "$E2E_WORK/sheet.png" $(cell_box 0 0))" = 0 ]
+}
+until_true 10 empty_sheet || fail "the old name and score stay on the sheet"
+client_shot emptied
+
+rm h_score
+players -R1 -R2
+until_true 10 '! untitled >/dev/null' || fail "the dialog stayed"
+keys "$ROOT" alt+F4 # openbox closes the window
+wait_exit 60
+[ "$RC" = 0 ] || fail "exit $RC after closing during the robots"
+cmp -s h_score "$(simulated 2)" || fail "the unseen end left $(read_top_ten h_score)"
+echo "robots: ok"

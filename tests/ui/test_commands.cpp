@@ -59,6 +59,7 @@ TEST_F(UiTest, NewGameAndReplayAskBeforeGivingUpAGame) {
         EXPECT_FALSE(fake.shown[WINDOW_DICE]) << "the abandoned turn's dice window goes";
         EXPECT_EQ(gameState.turnsLeft, 0);
         EXPECT_EQ(gameState.playerCount, 0);
+        ExpectPicture(WINDOW_ROOT, "sheet-emptied");
         command(IDM_REPLAY);
         EXPECT_EQ(gameState.turnsLeft, 0);
     });
