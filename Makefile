@@ -2,9 +2,11 @@
 # test. The rest are steps of theirs, or for developers (docs/architecture.md).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+PACKAGE_BUILD ?= build-package
+PREFIX ?= /usr/local
 GENERATOR := -G Ninja
 
-.PHONY: deps-run deps-test build run test test-sanitize bench clean
+.PHONY: deps-run deps-test build run install package test test-sanitize bench clean
 
 deps-run:
 	@./scripts/deps.sh run
@@ -19,6 +21,23 @@ build: deps-run
 
 run: build
 	./$(BUILD)/dyxel
+
+# The game, the simulator and their desktop files under $(PREFIX), or under $(DESTDIR)$(PREFIX).
+install: build
+	@cmake --build $(BUILD)
+	umask 022 && DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+
+# $(BUILD)/tolvik-dyxel_3.20_amd64.deb, from a Release build of its own that a newer compiler's
+# warnings cannot stop.
+package:
+	@./scripts/deps.sh run package
+	@cmake -S . -B $(PACKAGE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DDYXEL_WERROR=OFF \
+		-DDYXEL_TESTS=OFF -DDYXEL_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_BUILD)
+	@rm -f $(PACKAGE_BUILD)/*.deb
+	@cd $(PACKAGE_BUILD) && cpack >/dev/null
+	@mkdir -p $(BUILD) && cp $(PACKAGE_BUILD)/*.deb $(BUILD)/
+	@cd $(PACKAGE_BUILD) && ls *.deb | sed 's|^|$(BUILD)/|'
 
 test: deps-test
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
@@ -39,4 +58,4 @@ bench: deps-test
 	./scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)

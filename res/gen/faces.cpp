@@ -11,10 +11,12 @@ Picture MakeFace(int pips, bool held) {
     return face;
 }
 
-Picture MakeIcon() {
-    Picture icon = MakePicture(48, 48, Rgb{0.1f, 0.1f, 0.1f});
-    icon.alpha.assign(48 * 48, 0.0f);
-    DiePlacement place{23.0f, 22.5f, 36.0f, 7.0f, -10.0f};
+Picture MakeIcon(int size) {
+    Picture icon = MakePicture(size, size, Rgb{0.1f, 0.1f, 0.1f});
+    icon.alpha.assign(static_cast<size_t>(size) * size, 0.0f);
+    // Laid out at 48 pixels; every size is the same drawing scaled.
+    const float k = size / 48.0f;
+    DiePlacement place{23.0f * k, 22.5f * k, 36.0f * k, 7.0f * k, -10.0f};
     DrawDie(icon, FREE_DIE, place, 5, 0.45f);
     return icon;
 }

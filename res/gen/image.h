@@ -39,6 +39,8 @@ std::vector<uint8_t> EncodePaletteBmp(const Picture& picture);
 std::vector<uint8_t> EncodeTrueColourBmp(const Picture& picture);
 // 32-bit BI_RGB with straight alpha in the fourth byte, bottom-up.
 std::vector<uint8_t> EncodeAlphaBmp(const Picture& picture);
+// 8-bit RGB, or RGBA with straight alpha when the picture carries coverage; not compressed.
+std::vector<uint8_t> EncodePng(const Picture& picture);
 
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // Little-endian words, as the BMP and WAVE headers hold them.

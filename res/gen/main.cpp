@@ -23,7 +23,11 @@ int main(int argc, char** argv) {
                 dir + "/pic/" + (held ? "held" : "free") + std::to_string(pips) + ".bmp";
             ok = WriteBytes(name, EncodePaletteBmp(MakeFace(pips, held))) && ok;
         }
-    ok = WriteBytes(dir + "/pic/icon.bmp", EncodeAlphaBmp(MakeIcon())) && ok;
+    ok = WriteBytes(dir + "/pic/icon.bmp", EncodeAlphaBmp(MakeIcon(48))) && ok;
+    for (int size : {48, 256})
+        ok = WriteBytes(dir + "/pic/icon-" + std::to_string(size) + ".png",
+                        EncodePng(MakeIcon(size))) &&
+             ok;
     ok = WriteBytes(dir + "/pic/background.bmp", EncodeTrueColourBmp(MakeBackground())) && ok;
     Picture logo;
     if (MakeLogo(&logo))
