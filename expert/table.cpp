@@ -40,7 +40,7 @@ int32_t upperToCome(uint32_t used) {
     return most;
 }
 
-// One sheet's states, every reachable "summa", a lane's worth at a time. Those that can no
+// One sheet's states, every reachable "summa", LANES of them at a time. Those that can no
 // longer win the bonus (it is won, or out of reach) are all worth the same, so that value is
 // worked out once, for 63, and copied.
 void fillStates(double* values, uint32_t used, TurnScratch& scratch) {
