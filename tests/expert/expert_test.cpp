@@ -9,7 +9,7 @@ constexpr uint32_t onlyFree(int32_t bit) {
 }
 constexpr int32_t SIXES = 5, CHANCE = 13, DYXEL = 14;
 
-// One throw of a die keeps a six with 1/6, so three throws leave each die a six with 91/216.
+// Sixes are kept, so after three throws each die shows six with 1 - (5/6)^3 = 91/216.
 const double SIX_BY_THIRD = 91.0 / 216;
 const double SIXES_MEAN = 5 * SIX_BY_THIRD * 6;
 // The chance of at least three sixes: what a "summa" of 45 needs for the bonus.
