@@ -8,10 +8,12 @@
 //   bonus: P.PP% of sheets
 //   dyxel: Q.QQ% of sheets
 //   speed: R games/s
+#include "app/sim/advise.h"
 #include "app/sim/options.h"
 #include "core/hooks.h"
 #include "core/random.h"
 #include "core/turn.h"
+#include "expert/expert.h"
 #include "platform/msgbox.h"
 #include "platform/system.h"
 #include "robot/robot.h"
@@ -139,6 +141,13 @@ void setUp() {
     services = GameServices{};
     services.robotTurn = robotTurn;
     services.robots[ROBOT_HEURISTIC] = heuristicRobot;
+    services.robots[ROBOT_EXPERT] = expertRobot;
+    extraSettings.expertRobots = options.expert;
+    if (options.expert != 0) {
+        // Before the clock starts: the speed is the games'.
+        startExpertTable(true);
+        waitExpertTable();
+    }
     InstallSoundCues();
     services.offerResults = offerAtGameEnd;
     robotPlanned = options.trace ? traceThrow : nullptr;
@@ -173,6 +182,10 @@ int main(int argc, char** argv) {
         return 2;
     default:
         break;
+    }
+    if (options.advise) {
+        startExpertTable(true);
+        return RunAdvise(stdin, stdout);
     }
     if (!options.timeGiven)
         options.time = static_cast<uint32_t>(std::time(nullptr));

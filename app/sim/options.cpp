@@ -1,9 +1,12 @@
 #include "app/sim/options.h"
 #include <cstring>
+#include <iterator>
 
 const char SIM_USAGE[] =
     "usage: dyxel-sim [--robots N] [--games N] [--time T] [--alt-dice 0|1]\n"
-    "                 [--throw-sound 0|1] [--robot-sound 0|1] [--trace] [--top-ten]\n"
+    "                 [--throw-sound 0|1] [--robot-sound 0|1] [--expert 0|1] [--trace]\n"
+    "                 [--top-ten]\n"
+    "       dyxel-sim --advise\n"
     "\n"
     "Plays games of robots only, one after another, with no window.\n"
     "  --robots N         robot players R1 to RN, 1 to 5 (default 1)\n"
@@ -13,6 +16,7 @@ const char SIM_USAGE[] =
     "  --alt-dice 0|1     dice from the C-runtime generator (default 1)\n"
     "  --throw-sound 0|1  throw sound cue (default 1)\n"
     "  --robot-sound 0|1  robot sound cues (default 1)\n"
+    "  --expert 0|1       robots play the optimal strategy (default 0)\n"
     "  --trace            print every throw, sound, row and game end instead of the summary\n"
     "  --top-ten          offer every total to the list in h_score, as the game does\n"
     "\n"
@@ -21,7 +25,17 @@ const char SIM_USAGE[] =
     "  total: mean M.MM, min A, max B\n"
     "  bonus: P.PP% of sheets\n"
     "  dyxel: Q.QQ% of sheets\n"
-    "  speed: R games/s\n";
+    "  speed: R games/s\n"
+    "\n"
+    "With --advise it reads positions from standard input, one a line:\n"
+    "  USED SUMMA DICE THROWS\n"
+    "USED is 15 characters 0 or 1, one for each row a player chooses, in sheet order\n"
+    "(1:or to 6:or, then 1 par to Dyxel), 1 for a used row; SUMMA is the upper sum so\n"
+    "far; DICE five pips 1 to 6, as 14566; THROWS the throws still allowed, 2, 1 or 0.\n"
+    "For each line it prints the optimal move:\n"
+    "  keep PIPS          the dice to hold, ascending, or - for none (THROWS above 0)\n"
+    "  row R              the sheet row to write, 0 to 16 (THROWS 0)\n"
+    "  error REASON       for a line it cannot read\n";
 
 namespace {
 
@@ -50,6 +64,7 @@ struct NumberOption {
 const NumberOption NUMBER_OPTIONS[] = {
     {"--robots", 1, 5},   {"--games", 1, SIM_MAX_GAMES}, {"--time", 0, 4294967295LL},
     {"--alt-dice", 0, 1}, {"--throw-sound", 0, 1},       {"--robot-sound", 0, 1},
+    {"--expert", 0, 1},
 };
 
 void store(SimOptions& o, int which, int64_t v) {
@@ -70,8 +85,11 @@ void store(SimOptions& o, int which, int64_t v) {
     case 4:
         o.throwSound = static_cast<int32_t>(v);
         break;
-    default:
+    case 5:
         o.robotSound = static_cast<int32_t>(v);
+        break;
+    default:
+        o.expert = static_cast<int32_t>(v);
         break;
     }
 }
@@ -92,8 +110,12 @@ SimArgsResult ParseSimArgs(int argc, const char* const* argv, SimOptions& o, std
             o.topTen = true;
             continue;
         }
+        if (std::strcmp(arg, "--advise") == 0) {
+            o.advise = true;
+            continue;
+        }
         int which = -1;
-        for (int k = 0; k < 6; k++)
+        for (int k = 0; k < static_cast<int>(std::size(NUMBER_OPTIONS)); k++)
             if (std::strcmp(arg, NUMBER_OPTIONS[k].name) == 0)
                 which = k;
         if (which < 0) {

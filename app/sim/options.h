@@ -13,6 +13,8 @@ struct SimOptions {
     int32_t robotSound = 1;
     bool trace = false;
     bool topTen = false;
+    int32_t expert = 0;  // robots play the optimal strategy
+    bool advise = false; // answer positions from standard input instead of playing
 };
 
 enum SimArgsResult { SIM_ARGS_RUN, SIM_ARGS_HELP, SIM_ARGS_ERROR };

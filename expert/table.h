@@ -1,0 +1,18 @@
+// The table of every sheet state's value, built by backward induction.
+#pragma once
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t EXPERT_TABLE_SIZE = size_t{1} << 15 << 6; // used rows x capped "summa"
+
+// The sums of "summa", capped at 63, that a game reaches with these upper rows used, as bits.
+uint64_t reachableSums(uint32_t upperUsed);
+
+// Fills `values` (EXPERT_TABLE_SIZE entries, zero on entry) on `threads` threads. The states a
+// game cannot reach stay 0, but for "summa" 63, which may hold the value of the sheet with no
+// bonus to come. Gives up and returns false once `stop` is set.
+bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop = nullptr);
+
+// The run's table, complete: waits for it (see startExpertTable).
+const double* expertTable();

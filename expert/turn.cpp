@@ -1,0 +1,323 @@
+#include "expert/turn.h"
+#include "core/scoring.h"
+#include "expert/expert.h"
+
+namespace {
+
+constexpr int32_t MAX_SUM = EXPERT_SUMS - 1;
+constexpr int32_t BONUS = 50;
+// Values that differ by less than this are equal: two orders of the same sums may round apart.
+constexpr double TIE = 1e-9;
+
+// The keeps of one size in ascending order of their pips, appended to the table.
+void listKeeps(DiceSets& ds, int32_t& next, int32_t size, int32_t lowest, int32_t counts[6]) {
+    if (size == 0) {
+        int32_t n = 0;
+        for (int32_t f = 0; f < 6; f++) {
+            ds.count[next][f] = static_cast<uint8_t>(counts[f]);
+            n += counts[f];
+        }
+        ds.size[next++] = static_cast<uint8_t>(n);
+        return;
+    }
+    for (int32_t f = lowest; f < 6; f++) {
+        counts[f]++;
+        listKeeps(ds, next, size - 1, f, counts);
+        counts[f]--;
+    }
+}
+
+int32_t factorial(int32_t n) {
+    return n <= 1 ? 1 : n * factorial(n - 1);
+}
+
+// Keep numbers by the counts read as a base-6 number.
+int16_t keepByCode[6 * 6 * 6 * 6 * 6 * 6];
+
+int32_t codeOf(const int32_t counts[6]) {
+    int32_t code = 0;
+    for (int32_t f = 5; f >= 0; f--)
+        code = code * 6 + counts[f];
+    return code;
+}
+
+// Filled in place: the tables are large for a stack.
+void build(DiceSets& ds) {
+    int32_t next = 0, counts[6] = {};
+    for (int32_t size = 5; size >= 0; size--)
+        listKeeps(ds, next, size, 0, counts);
+    for (int16_t& k : keepByCode)
+        k = -1;
+    for (int32_t k = 0; k < KEEPS; k++) {
+        for (int32_t f = 0; f < 6; f++)
+            counts[f] = ds.count[k][f];
+        keepByCode[codeOf(counts)] = static_cast<int16_t>(k);
+    }
+    for (int32_t k = 0; k < KEEPS; k++) {
+        for (int32_t f = 0; f < 6; f++)
+            counts[f] = ds.count[k][f];
+        for (int32_t f = 0; f < 6; f++) {
+            counts[f]++;
+            ds.plusOne[k][f] = ds.size[k] < 5 ? keepByCode[codeOf(counts)] : -1;
+            counts[f] -= 2;
+            if (counts[f] >= 0)
+                ds.minusOne[k][ds.faces[k]++] = keepByCode[codeOf(counts)];
+            counts[f]++;
+        }
+    }
+    // Within a size the keeps do not depend on one another; grouped by faces shown, the loop
+    // over their smaller keeps runs the same length again and again.
+    int32_t placed = 0;
+    for (int32_t size = 0; size <= 5; size++)
+        for (int32_t faces = 0; faces <= 5; faces++) {
+            for (int32_t k = 0; k < KEEPS; k++)
+                if (ds.size[k] == size && ds.faces[k] == faces)
+                    ds.smallFirst[placed++] = static_cast<int16_t>(k);
+            ds.groupEnd[size][faces] = static_cast<int16_t>(placed);
+        }
+    for (int32_t r = 0; r < ROLLS; r++) {
+        DiceThrow d{};
+        int32_t die = 0, ways = factorial(5);
+        for (int32_t f = 0; f < 6; f++) {
+            ds.faceCount[f][r] = ds.count[r][f];
+            ways /= factorial(ds.count[r][f]);
+            for (int32_t c = 0; c < ds.count[r][f]; c++)
+                d.face[die++] = f;
+        }
+        ds.chance[r] = ways / 7776.0;
+        analyseThrow(d);
+        for (int32_t bit = 0; bit < EXPERT_ROWS; bit++)
+            ds.score[bit][r] = rowScore(expertRowOf(bit), d);
+    }
+}
+
+// Lane-wise steps, each pair at a time. By reference: vectors stay out of calls' ABI.
+inline void fill(Lanes& a, double x) {
+    for (Pair& p : a.pair)
+        p = Pair{x, x};
+}
+inline void raise(Lanes& a, const Lanes& b) {
+    for (int32_t i = 0; i < PAIRS; i++)
+        a.pair[i] = b.pair[i] > a.pair[i] ? b.pair[i] : a.pair[i];
+}
+inline void raiseBy(Lanes& a, double x, const Lanes& b) { // a = max(a, x + b)
+    for (int32_t i = 0; i < PAIRS; i++) {
+        const Pair v = x + b.pair[i];
+        a.pair[i] = v > a.pair[i] ? v : a.pair[i];
+    }
+}
+inline double lane(const Lanes& a, int32_t i) {
+    return a.pair[i / 2][i % 2];
+}
+inline void setLane(Lanes& a, int32_t i, double x) {
+    a.pair[i / 2][i % 2] = x;
+}
+
+// Each keep short of five dice is worth the mean over one more die; the rolls are filled in.
+void spread(const DiceSets& ds, Lanes* keep) {
+    for (int32_t k = ROLLS; k < KEEPS; k++) {
+        const int16_t* p = ds.plusOne[k];
+        const Lanes &a = keep[p[0]], &b = keep[p[1]], &c = keep[p[2]];
+        const Lanes &d = keep[p[3]], &e = keep[p[4]], &f = keep[p[5]];
+        for (int32_t i = 0; i < PAIRS; i++)
+            keep[k].pair[i] =
+                (a.pair[i] + b.pair[i] + c.pair[i] + d.pair[i] + e.pair[i] + f.pair[i]) * (1.0 / 6);
+    }
+}
+
+// The keeps of one group, each showing F faces: each becomes the best of itself and of the
+// (already settled) keeps one die smaller.
+template <int32_t F> void bestOfGroup(const DiceSets& ds, int32_t first, int32_t end, Lanes* keep) {
+    for (int32_t i = first; i < end; i++) {
+        const int32_t k = ds.smallFirst[i];
+        const int16_t* m = ds.minusOne[k];
+        Lanes b = keep[k];
+        if constexpr (F >= 2) {
+            Lanes c = keep[m[1]];
+            if constexpr (F >= 4) {
+                Lanes d = keep[m[3]];
+                raise(d, keep[m[2]]);
+                raise(c, d);
+            } else if constexpr (F == 3) {
+                raise(c, keep[m[2]]);
+            }
+            if constexpr (F == 5)
+                raise(b, keep[m[4]]);
+            raise(b, c);
+        }
+        if constexpr (F >= 1)
+            raise(b, keep[m[0]]);
+        keep[k] = b;
+    }
+}
+
+// Each keep becomes the best keep within it; for a roll, the best choice before a re-throw.
+// Smallest keeps first, so that every smaller keep is settled before its use.
+void bestWithin(const DiceSets& ds, Lanes* keep) {
+    int32_t first = 0;
+    for (int32_t size = 0; size <= 5; size++) {
+        const int16_t* end = ds.groupEnd[size];
+        bestOfGroup<0>(ds, first, end[0], keep);
+        bestOfGroup<1>(ds, end[0], end[1], keep);
+        bestOfGroup<2>(ds, end[1], end[2], keep);
+        bestOfGroup<3>(ds, end[2], end[3], keep);
+        bestOfGroup<4>(ds, end[3], end[4], keep);
+        bestOfGroup<5>(ds, end[4], end[5], keep);
+        first = end[5];
+    }
+}
+
+void copyLane0(const Lanes* keep, double* out) {
+    for (int32_t k = 0; k < KEEPS; k++)
+        out[k] = lane(keep[k], 0);
+}
+
+// The worth of a write into upper row `face` by the number of dice showing it: the score, the
+// bonus when the write reaches 63, and the state after.
+double upperWrite(const double* next, int32_t face, int32_t sum, int32_t n) {
+    const int32_t points = n * (face + 1);
+    const int32_t after = sum + points < MAX_SUM ? sum + points : MAX_SUM;
+    const int32_t bonus = sum < MAX_SUM && after == MAX_SUM ? BONUS : 0;
+    return points + bonus + next[after];
+}
+
+int32_t capped(int32_t sum) {
+    return sum < 0 ? 0 : (sum < MAX_SUM ? sum : MAX_SUM);
+}
+
+} // namespace
+
+const DiceSets& diceSets() {
+    static DiceSets sets;
+    static const bool built = (build(sets), true); // once, whichever thread comes first
+    (void)built;
+    return sets;
+}
+
+int32_t keepIndex(const int32_t counts[6]) {
+    diceSets();
+    for (int32_t f = 0; f < 6; f++)
+        if (counts[f] < 0 || counts[f] > 5)
+            return -1;
+    return keepByCode[codeOf(counts)];
+}
+
+void turnValues(const double* table, uint32_t used, const int32_t sums[LANES], TurnScratch& t,
+                double values[LANES], TurnValues* lane0) {
+    const DiceSets& ds = diceSets();
+    int32_t sum[LANES];
+    for (int32_t i = 0; i < LANES; i++)
+        sum[i] = capped(sums[i]);
+    // A roll standing, with no throw to come, takes its best row.
+    Lanes write[6][6]; // each free upper row's worth by the dice showing its face
+    const uint8_t* shows[6];
+    Lanes after[EXPERT_ROWS]; // each free combination row's state after
+    const double* score[EXPERT_ROWS];
+    int32_t uppers = 0, combos = 0;
+    for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
+        if (used >> bit & 1u)
+            continue;
+        const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
+        if (bit < 6) {
+            for (int32_t n = 0; n < 6; n++)
+                for (int32_t i = 0; i < LANES; i++)
+                    setLane(write[uppers][n], i, upperWrite(next, bit, sum[i], n));
+            shows[uppers++] = ds.faceCount[bit];
+        } else {
+            for (int32_t i = 0; i < LANES; i++)
+                setLane(after[combos], i, next[sum[i]]);
+            score[combos++] = ds.score[bit];
+        }
+    }
+    Lanes* keep = t.keep;
+    for (int32_t r = 0; r < ROLLS; r++) {
+        Lanes v;
+        fill(v, -1.0);
+        for (int32_t u = 0; u < uppers; u++)
+            raise(v, write[u][shows[u][r]]);
+        for (int32_t c = 0; c < combos; c++)
+            raiseBy(v, score[c][r], after[c]);
+        keep[r] = v;
+    }
+    // One throw to come: the keeps' means; then each roll takes its best keep, and with that,
+    // two throws to come.
+    spread(ds, keep);
+    if (lane0 != nullptr)
+        copyLane0(keep, lane0->keepOne);
+    bestWithin(ds, keep);
+    spread(ds, keep);
+    if (lane0 != nullptr)
+        copyLane0(keep, lane0->keepTwo);
+    bestWithin(ds, keep);
+    // Two running sums a pair, so that the additions need not wait for one another.
+    Pair part[PAIRS][2] = {};
+    for (int32_t r = 0; r < ROLLS; r += 2)
+        for (int32_t j = 0; j < 2; j++)
+            for (int32_t i = 0; i < PAIRS; i++)
+                part[i][j] += ds.chance[r + j] * keep[r + j].pair[i];
+    for (int32_t i = 0; i < PAIRS; i++) {
+        const Pair v = part[i][0] + part[i][1];
+        values[2 * i] = v[0];
+        values[2 * i + 1] = v[1];
+    }
+}
+
+double turnValue(const double* table, uint32_t used, int32_t upperSum, TurnScratch& t,
+                 TurnValues& out) {
+    int32_t sums[LANES];
+    for (int32_t& s : sums)
+        s = upperSum;
+    double values[LANES];
+    turnValues(table, used, sums, t, values, &out);
+    return values[0];
+}
+
+int32_t bestKeep(const double* keepValues, const int32_t counts[6]) {
+    // Every keep within the roll, as counts of each face; at most 32.
+    int32_t candidates[32], n = 0, c[6];
+    for (c[0] = 0; c[0] <= counts[0]; c[0]++)
+        for (c[1] = 0; c[1] <= counts[1]; c[1]++)
+            for (c[2] = 0; c[2] <= counts[2]; c[2]++)
+                for (c[3] = 0; c[3] <= counts[3]; c[3]++)
+                    for (c[4] = 0; c[4] <= counts[4]; c[4]++)
+                        for (c[5] = 0; c[5] <= counts[5]; c[5]++)
+                            if (n < 32)
+                                candidates[n++] = keepIndex(c);
+    double top = -1.0;
+    for (int32_t i = 0; i < n; i++)
+        if (candidates[i] >= 0 && keepValues[candidates[i]] > top)
+            top = keepValues[candidates[i]];
+    int32_t chosen = -1;
+    for (int32_t i = 0; i < n; i++)
+        if (candidates[i] >= 0 && keepValues[candidates[i]] >= top - TIE &&
+            (chosen < 0 || candidates[i] < chosen))
+            chosen = candidates[i];
+    return chosen;
+}
+
+int32_t bestRowBit(const double* table, uint32_t used, int32_t upperSum, int32_t roll,
+                   double& value) {
+    const DiceSets& ds = diceSets();
+    const int32_t sum = capped(upperSum);
+    double worth[EXPERT_ROWS];
+    double top = -1.0;
+    for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
+        if (used >> bit & 1u)
+            continue;
+        const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
+        if (bit < 6) {
+            worth[bit] = upperWrite(next, bit, sum, ds.faceCount[bit][roll]);
+        } else {
+            worth[bit] = ds.score[bit][roll] + next[sum];
+        }
+        top = worth[bit] > top ? worth[bit] : top;
+    }
+    for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
+        if (!(used >> bit & 1u) && worth[bit] >= top - TIE) {
+            value = worth[bit];
+            return bit;
+        }
+    }
+    value = 0;
+    return -1;
+}

@@ -1,0 +1,73 @@
+#include "expert/expert.h"
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr uint32_t onlyFree(int32_t bit) {
+    return EXPERT_ALL_USED & ~(1u << bit);
+}
+constexpr int32_t SIXES = 5, CHANCE = 13, DYXEL = 14;
+
+// Sixes are kept, so after three throws each die shows six with 1 - (5/6)^3 = 91/216.
+const double SIX_BY_THIRD = 91.0 / 216;
+const double SIXES_MEAN = 5 * SIX_BY_THIRD * 6;
+// The chance of at least three sixes: what a "summa" of 45 needs for the bonus.
+const double THREE_SIXES = 10 * std::pow(SIX_BY_THIRD, 3) * std::pow(1 - SIX_BY_THIRD, 2) +
+                           5 * std::pow(SIX_BY_THIRD, 4) * (1 - SIX_BY_THIRD) +
+                           std::pow(SIX_BY_THIRD, 5);
+
+struct Endgame {
+    const char* what;
+    uint32_t used;
+    int32_t summa;
+    double value;
+};
+
+// One free row left: values worked out by hand.
+const Endgame ENDGAMES[] = {
+    // Keep 5 and 6 with two throws to come, 4 to 6 with one: 5/3 + 2/3 x 4.25 a die.
+    {"Chans", onlyFree(CHANCE), 0, 70.0 / 3},
+    // Keep the most frequent face: five alike within three throws in 2783176 of 6^10.
+    {"Dyxel", onlyFree(DYXEL), 0, 50 * 2783176.0 / 60466176},
+    {"6:or, bonus won", onlyFree(SIXES), 63, SIXES_MEAN},
+    {"6:or, bonus three sixes away", onlyFree(SIXES), 45, SIXES_MEAN + 50 * THREE_SIXES},
+    {"6:or, bonus out of reach", onlyFree(SIXES), 30, SIXES_MEAN},
+    {"6:or, any six wins the bonus", onlyFree(SIXES), 62,
+     SIXES_MEAN + 50 * (1 - std::pow(1 - SIX_BY_THIRD, 5))},
+};
+
+TEST(Expert, EndgamesWorkedByHand) {
+    for (const Endgame& e : ENDGAMES)
+        EXPECT_NEAR(expertValue(e.used, e.summa), e.value, 1e-9) << e.what;
+    EXPECT_EQ(expertValue(EXPERT_ALL_USED, 0), 0.0);
+}
+
+TEST(Expert, EmptySheet) {
+    EXPECT_NEAR(expertValue(0, 0), 248.4399894, 5e-8);
+    EXPECT_TRUE(expertTableReady());
+}
+
+TEST(Expert, ReachableSums) {
+    const struct {
+        uint32_t used;
+        int32_t summa;
+        bool reachable;
+    } cases[] = {
+        {0, 0, true},
+        {0, 1, false},
+        {1u << 0, 5, true},
+        {1u << 0, 6, false},
+        {1u << 5, 30, true},
+        {1u << 5, 31, false},
+        {1u << 5 | 1u << 1, 14, true},
+        {0x3f, 105, true},
+        {0x3f, 104, true},
+        {0x3f, 106, false},
+        {0x7fff, 63, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(expertSheetReachable(c.used, c.summa), c.reachable) << c.used << " " << c.summa;
+}
+
+} // namespace
