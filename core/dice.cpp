@@ -41,6 +41,11 @@ void holdAllDice(DiceThrow& d) {
         h = 1;
 }
 
+void setHolds(DiceThrow& d, const int32_t held[5]) {
+    for (int32_t i = 0; i < 5; i++)
+        d.held[i] = held[i] != 0 ? 1 : 0;
+}
+
 void releaseAllDice(DiceThrow& d) {
     holdAlikeMode = 0;
     for (int32_t& h : d.held)

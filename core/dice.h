@@ -18,4 +18,6 @@ void applyAlike(DiceThrow& dice);
 void toggleAlike(DiceThrow& dice);
 // "&Alla" and "&Ingen" ("&Ingen" switches hold-alike mode off first).
 void holdAllDice(DiceThrow& dice);
+// Exactly these dice held (a hint's advice).
+void setHolds(DiceThrow& dice, const int32_t held[5]);
 void releaseAllDice(DiceThrow& dice);

@@ -5,6 +5,7 @@
 #include "platform/draw.h"
 #include "platform/menu.h"
 #include "platform/window.h"
+#include "ui/hint.h"
 #include "ui/names.h"
 #include "ui/paint.h"
 #include "ui/sheet.h"
@@ -61,13 +62,15 @@ void ShowDiceWindow() {
     ActivateWindow(WINDOW_DICE);
 }
 
-void SetDiceTitle(int32_t player, int32_t count) {
+void SetDiceTitle(int32_t player, int32_t count, const char* hint) {
     if (player < 0 || player >= MAX_SLOTS)
         return;
     char name[4];
     ShowableName(gameState.players[player].name, 3, name);
-    char title[48];
-    std::snprintf(title, sizeof title, "Spelare: %s   Kvar: %d", name, count);
+    char title[80];
+    const int n = std::snprintf(title, sizeof title, "Spelare: %s   Kvar: %d", name, count);
+    if (hint != nullptr)
+        std::snprintf(title + n, sizeof title - static_cast<size_t>(n), "   Tips: %s", hint);
     SetWindowTitle(WINDOW_DICE, title);
 }
 
@@ -75,6 +78,13 @@ void PressDie(int32_t die) {
     if (!validDie(die))
         return;
     toggleHold(*gameState.dice, die);
+    showHolds();
+}
+
+void SetHolds(const int32_t held[5]) {
+    if (gameState.dice == nullptr)
+        return;
+    setHolds(*gameState.dice, held);
     showHolds();
 }
 
@@ -164,6 +174,10 @@ bool OnDiceCommand(int32_t commandId) {
         if (playing)
             ReleaseAllDice();
         return true;
+    case IDM_TIPS:
+        if (playing)
+            ShowHint();
+        return true;
     case IDM_DONE:
         if (playing) {
             gameState.throwsLeft = 0;
@@ -179,4 +193,6 @@ void OnDiceKey(int32_t key) {
     // Keys 1 to 5 press a die as a click on it would.
     if (key >= '1' && key <= '5' && gameState.turnsLeft > 0 && diceWindowShown != 0)
         PressDie(key - '1');
+    else if (key == 'h')
+        ShowHint();
 }

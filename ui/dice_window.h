@@ -18,9 +18,12 @@ extern int32_t diceWindowShown;
 void DrawDie(int32_t die);
 void PaintDiceWindow();
 void ShowDiceWindow();
-void SetDiceTitle(int32_t player, int32_t count);
+// "Spelare: %s   Kvar: %d", and after it "   Tips: %s" when a hint is given.
+void SetDiceTitle(int32_t player, int32_t count, const char* hint = nullptr);
 // A press on a die's button (mouse or keyboard): the die is held or freed, once.
 void PressDie(int32_t die);
+// The hold flags as given, shown at once.
+void SetHolds(const int32_t held[5]);
 void RedrawDice();
 void AlikeModeOff();
 void HideDiceWindow();

@@ -11,6 +11,7 @@
 #include "store/topten.h"
 #include "ui/dialog.h"
 #include "ui/dice_window.h"
+#include "ui/hint.h"
 #include "ui/pointer.h"
 #include <vector>
 
@@ -189,4 +190,6 @@ void OnRootKey(int32_t key) {
         OnCommitRequest(); // as a double click
     else if (key == KEY_F1)
         OpenHelp();
+    else if (key == 'h' && choosing)
+        ShowHint();
 }

@@ -93,7 +93,7 @@ void InstallFrontEnd() {
             RootPaintRequest(request);
     };
     frontEnd.showDiceWindow = ShowDiceWindow;
-    frontEnd.setDiceTitle = SetDiceTitle;
+    frontEnd.setDiceTitle = [](int32_t player, int32_t count) { SetDiceTitle(player, count); };
     frontEnd.redrawDice = RedrawDice;
     frontEnd.alikeModeOff = AlikeModeOff;
     frontEnd.hideDiceWindow = HideDiceWindow;

@@ -82,6 +82,23 @@ client_shot second-turn
 [ "$(count_dark "$SHOTS/human-second-turn.png" $((x + 40)) $((y + 20 * 17)) "$w" "$h")" -gt 0 ] ||
     fail "the robot wrote no total"
 
+# "&Tips" (H): the dice to keep are held and the expected total joins the title; with the
+# throwing over, H proposes the best row with its preview.
+keys "$DICE" h
+until_true 30 '[[ "$(title)" == "Spelare: ABC   Kvar: 2   Tips: "[0-9]*,[0-9] ]]' ||
+    fail "no hint in the title: $(title)"
+shot hint-dice
+keys "$DICE" alt+k k Return
+wait_gone "Spelare: ABC   Kvar: 2*" || fail "Klar left the dice window"
+keys "$ROOT" h
+proposed() { # an outline somewhere in ABC's column
+    import -window root -crop "40x360+$((CX + 100))+$((CY + 20))" +repage "$E2E_WORK/column.png" &&
+        [ "$(convert "$E2E_WORK/column.png" -fx 'p.r>0.4&&p.b>0.4&&p.g<0.2' \
+            -format '%[fx:int(w*h*mean)]' info:)" -gt 40 ]
+}
+until_true 10 proposed || fail "the hint proposed no row"
+client_shot hint-row
+
 keys "$ROOT" F1
 HELP=$(wait_window "Tolvik dyxel ? hjälp") || fail "no help window"
 eval "$(xwininfo -id "$HELP" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\)/HX=\1/p;
@@ -92,6 +109,8 @@ shot help
 keys "$HELP" Escape
 wait_gone "Tolvik dyxel ? hjälp" || fail "Escape left the help open"
 
+keys "$ROOT" Return
+DICE=$(wait_window "Spelare: ABC   Kvar: 2" 30) || fail "no third turn"
 keys "$ROOT" alt+f n # a game runs: "Varning", with the stop icon and "Ja", "Nej"
 BOX=$(wait_window Varning) || fail "no warning"
 shot warning
