@@ -154,6 +154,19 @@ void ReleaseAllDice() {
     showHolds();
 }
 
+// The dice to keep held, and the expected total in the title after the count.
+static void showHint() {
+    ExpertAdvice advice{};
+    if (diceWindowShown == 0 || gameState.throwsLeft == 0 || !CurrentAdvice(&advice))
+        return;
+    // The advised dice stand as they are: hold-alike mode would hold others besides.
+    AlikeModeOff();
+    SetHolds(advice.hold);
+    char expected[24];
+    FormatExpected(advice.expectedTotal, expected);
+    SetDiceTitle(gameState.currentPlayer, gameState.throwsLeft, expected);
+}
+
 bool OnDiceCommand(int32_t commandId) {
     // A command left over from an abandoned game must not throw or finish anything.
     const bool playing = gameState.turnsLeft > 0 && gameState.dice != nullptr;
@@ -176,7 +189,7 @@ bool OnDiceCommand(int32_t commandId) {
         return true;
     case IDM_TIPS:
         if (playing)
-            ShowHint();
+            showHint();
         return true;
     case IDM_DONE:
         if (playing) {
@@ -193,6 +206,6 @@ void OnDiceKey(int32_t key) {
     // Keys 1 to 5 press a die as a click on it would.
     if (key >= '1' && key <= '5' && gameState.turnsLeft > 0 && diceWindowShown != 0)
         PressDie(key - '1');
-    else if (key == 'h')
-        ShowHint();
+    else if (key == 'h' && gameState.turnsLeft > 0)
+        showHint();
 }

@@ -180,6 +180,13 @@ void OnRootCommand(int32_t commandId) {
     }
 }
 
+// The hint while a row is to be chosen: the best row proposed, as a click on it would.
+static void proposeHintedRow() {
+    ExpertAdvice advice{};
+    if (CurrentAdvice(&advice) && advice.row >= 0)
+        ProposeCell(advice.row);
+}
+
 void OnRootKey(int32_t key) {
     const bool choosing = gameState.turnsLeft > 0 && gameState.throwsLeft == 0;
     if (key == KEY_UP && choosing)
@@ -191,5 +198,5 @@ void OnRootKey(int32_t key) {
     else if (key == KEY_F1)
         OpenHelp();
     else if (key == 'h' && choosing)
-        ShowHint();
+        proposeHintedRow();
 }

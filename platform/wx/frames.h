@@ -1,10 +1,41 @@
-// The game's windows, as the pieces of the wxWidgets platform layer share them.
+// The game's windows, as the pieces of the wxWidgets platform layer share them, and the backing
+// bitmap that each of them shows: all drawing goes into the bitmap through surfaces and is then
+// pushed to the screen at once; the invalid region stands in for the window system's.
 #pragma once
 #include "platform/window.h"
-#include "platform/wx/backed.h"
+#include <wx/bitmap.h>
+#include <wx/region.h>
+#include <wx/window.h>
 
 class wxFrame;
 class wxDialog;
+class wxMemoryDC;
+
+class BackedWindow : public wxWindow {
+  public:
+    BackedWindow(wxWindow* parent, const wxPoint& pos, const wxSize& size, long style = 0);
+
+    wxBitmap& Backing() { return backing_; }
+    // Reallocates the bitmap at the client size (white), keeping nothing.
+    void ResizeBacking();
+    // Pushes a rectangle of the bitmap to the screen now.
+    void Push(const wxRect& r);
+
+    wxRegion invalid;
+    int surfaceUsers = 0;     // surfaces drawing into the bitmap right now
+    wxMemoryDC* dc = nullptr; // shared by those surfaces
+    wxRect pending;           // what they touched, pushed when the last one is released
+
+  protected:
+    // The window system asks for an area (uncovered, shown): the bitmap serves it at once, and
+    // a window whose picture is drawn from the game may draw it anew.
+    virtual void Exposed(const wxRegion&) {}
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    wxBitmap backing_;
+    bool pushing_ = false;
+};
 
 // Null until created, and again once the root window is gone.
 struct PlatformWindows {
