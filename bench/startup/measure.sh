@@ -14,7 +14,12 @@ done
 E2E_WORK=$(mktemp -d)
 cd "$E2E_WORK" || exit 1
 trap stop_all EXIT
-start_xvfb || exit 1
+# No window manager: the windows open at the top left, where the probe looks.
+numfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" 2>/dev/null &
+E2E_XVFB_PID=$!
+until_true 20 '[ -s "$numfile" ]' || exit 1
+export DISPLAY=":$(head -n1 "$numfile")" NO_AT_BRIDGE=1
 runs=${RUNS:-7}
 
 # The median of the first field over several runs, with the resident memory of that run.
@@ -29,19 +34,20 @@ first_frame() { # LABEL COMMAND...: a pixel in the client area, well clear of sh
 }
 
 echo "== start to first frame on screen (median of $runs), resident memory then"
-first_frame "bare frame" env -u GDK_GL "$bare"
-first_frame "bare frame, GDK_GL=disable" env GDK_GL=disable "$bare"
-first_frame "dyxel, GL probed (GDK_GL set empty)" env GDK_GL= SDL_AUDIODRIVER=dummy "$game"
-first_frame "dyxel (GDK_GL=disable by default)" env -u GDK_GL SDL_AUDIODRIVER=dummy "$game"
-first_frame "dyxel, no audio device at all" env -u GDK_GL -u SDL_AUDIODRIVER "$game"
-first_frame "dyxel, start-up sound off" env -u GDK_GL SDL_AUDIODRIVER=dummy sh -c \
+first_frame "bare frame (GDK_GL=disable, as the game sets it)" env GDK_GL=disable "$bare"
+first_frame "dyxel, audio device (SDL's dummy driver)" env SDL_AUDIODRIVER=dummy "$game"
+first_frame "dyxel, no audio device" env SDL_AUDIODRIVER=none "$game"
+first_frame "dyxel, start-up sound off" env SDL_AUDIODRIVER=dummy sh -c \
     'printf "\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\260\004\000\000\000\000\000\000" >state; exec "$0"' "$game"
+
+echo "== a sound cue, from its trigger to the audio device"
+SDL_AUDIODRIVER=dummy "$build/bench/startup/cue_latency"
 
 echo "== idle with the window open (10 s) and peak memory"
 rm -f state
 "$game" >/dev/null 2>&1 &
 pid=$!
-wait_window "Tolvik dyxel" 10 >/dev/null || { echo "no window" >&2; exit 1; }
+until_true 10 'xdotool search --name "^Tolvik dyxel$" >/dev/null' || { echo "no window" >&2; exit 1; }
 sleep 2
 read -r -a before <<<"$(cut -d' ' -f14,15 "/proc/$pid/stat")"
 sleep 10

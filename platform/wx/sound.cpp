@@ -74,7 +74,8 @@ void CloseDevice() {
 void OpenDevice() {
     QuietStderr quiet;
     bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (ok && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+    // A buffer of 256 frames (12 ms): a cue starts within about one buffer of its trigger.
+    if (ok && Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 256) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         ok = false;
     }
