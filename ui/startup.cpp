@@ -85,6 +85,8 @@ void InstallFrontEnd() {
     platformEvents.dialogCommand = [](int32_t id) { NewPlayerDialogProc(DIALOG_COMMAND, id); };
     platformEvents.rootKey = OnRootKey;
     platformEvents.diceKey = OnDiceKey;
+    // The display or the page goes without a shutdown: the options are saved all the same.
+    platformEvents.sessionEnding = [] { SaveSettings(settings); };
 
     frontEnd = FrontEndHooks{};
     frontEnd.eraseCommittedCell = eraseCommittedCell;
