@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # deps.sh GROUP...: installs the Debian packages that the named groups need, quietly, and only
-# what is missing. run: build and play the Linux game; test: everything `make test` uses.
+# what is missing. run: build and play the Linux game; web: build the browser page; test:
+# everything `make test` uses.
 set -eu
 group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
 fonts-dejavu-core"
+# The browser build and its tests: Emscripten (its library cache comes prebuilt) and Chromium.
+group_web="emscripten chromium fonts-dejavu-core"
 group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
-openbox imagemagick"
+openbox imagemagick $group_web"
 pkgs=""
 for g in "${@:-run}"; do
     var="group_$g"
