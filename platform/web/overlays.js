@@ -4,14 +4,14 @@
 'use strict';
 
 Dyxel.overlays = {
-  stack: [], // open modal overlays, the topmost last: { el, onKey }
+  stack: [], // open modal overlays, the topmost last: { el, onKey, focus }
 
   modal(content, onKey, owned) {
     const shade = document.createElement('div');
     shade.className = 'modal';
     shade.append(content);
     document.body.append(shade);
-    this.stack.push({ el: shade, onKey });
+    this.stack.push({ el: shade, onKey, focus: document.activeElement });
     Dyxel.menu.close();
     this.place(content, owned);
     return shade;
@@ -31,9 +31,12 @@ Dyxel.overlays = {
     el.style.left = clamp(at[0], r.width, innerWidth) + 'px';
     el.style.top = clamp(at[1], r.height, innerHeight) + 'px';
   },
+  // The focus goes back where it was when the overlay opened, as it does after a box.
   closeTop() {
     const top = this.stack.pop();
-    if (top) top.el.remove();
+    if (!top) return;
+    top.el.remove();
+    if (top.focus && top.focus.isConnected) top.focus.focus({ preventScroll: true });
   },
   onKey(e) {
     const top = this.stack[this.stack.length - 1];
@@ -84,13 +87,17 @@ Dyxel.overlays = {
       buttons.append(b);
     });
     win.append(title, body, buttons);
+    // The keys are the box's: a mnemonic, Escape (No), Return or Space (the focused button).
+    // None goes further, or it would reach whatever the answer opens next.
     this.modal(win, (e) => {
       const letter = e.key.length === 1 ? e.key.toLowerCase() : '';
-      const hit = [...buttons.children].findIndex((b) => letter && b.dataset.mnemonic === letter);
+      const all = [...buttons.children];
+      const hit = all.findIndex((b) => letter && b.dataset.mnemonic === letter);
       if (hit >= 0) answer(answers[hit][1]);
       else if (e.key === 'Escape') answer(yesNo ? 7 : 1);
-      else if (e.key === 'Enter' && !buttons.contains(document.activeElement)) answer(answers[0][1]);
-      else if (e.key !== 'Enter' && e.key !== ' ' && e.key !== 'Tab') e.preventDefault();
+      else if (e.key === 'Enter' || e.key === ' ')
+        answer(answers[Math.max(all.indexOf(document.activeElement), 0)][1]);
+      if (e.key !== 'Tab') e.preventDefault();
     }, owned ? 'owned' : 'view');
     buttons.firstChild.focus();
   },

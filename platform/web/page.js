@@ -134,7 +134,8 @@ var Dyxel = {
     caption.className = 'caption';
     caption.textContent = title;
     win.append(caption);
-    if (index !== undefined) win.addEventListener('mousedown', () => this.activate(index));
+    // A click activates the window before the window sees it, as a window manager does.
+    if (index !== undefined) win.addEventListener('mousedown', () => this.activate(index), true);
     return win;
   },
   createRoot(title, outerWidth, outerHeight) {
