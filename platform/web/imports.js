@@ -65,15 +65,10 @@ mergeInto(LibraryManager.library, {
     Dyxel.text(canvas, x, y, Dyxel.decode(text, length), rgb);
   },
   dyxel_measure: function (text, length) { return Dyxel.measure(Dyxel.decode(text, length)); },
-  dyxel_picture: function (rgba, width, height) { return Dyxel.picture(rgba, width, height); },
-  dyxel_picture_free: function (picture) { Dyxel.pictures[picture] = null; },
-  dyxel_copy: function (canvas, picture, x, y, width, height, srcX, srcY) {
-    const p = Dyxel.pictures[picture];
-    if (p) Dyxel.ctx[canvas].drawImage(p, srcX, srcY, width, height, x, y, width, height);
-  },
-  dyxel_put: function (canvas, rgba, width, height, x, y) {
+  dyxel_put: function (canvas, rgba, width, height, x, y, partX, partY, partWidth, partHeight) {
     const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    Dyxel.ctx[canvas].putImageData(new ImageData(pixels, width, height), x, y);
+    Dyxel.ctx[canvas].putImageData(new ImageData(pixels, width, height), x, y,
+      partX, partY, partWidth, partHeight);
   },
 
   dyxel_box_open: function (text, caption, yesNo, icon, owned) {

@@ -19,7 +19,6 @@ var Dyxel = {
   queue: [],
   waiting: null,
   ctx: [],
-  pictures: [],
   active: 'root',
   gone: false,
   listeners: [],
@@ -112,15 +111,6 @@ var Dyxel = {
       this.measurer.font = this.FONT;
     }
     return Math.round(this.measurer.measureText(s).width);
-  },
-  picture(ptr, width, height) {
-    const canvas = document.createElement('canvas');
-    canvas.width = width;
-    canvas.height = height;
-    const pixels = new Uint8ClampedArray(HEAPU8.buffer, ptr, width * height * 4);
-    canvas.getContext('2d').putImageData(new ImageData(pixels.slice(), width, height), 0, 0);
-    this.pictures.push(canvas);
-    return this.pictures.length - 1;
   },
 
   // --- the windows ---------------------------------------------------------------------------
@@ -383,9 +373,19 @@ var Dyxel = {
     FS.mount(IDBFS, {}, this.STORE);
     FS.chdir(this.STORE);
     addRunDependency('dyxel-store');
-    FS.syncfs(true, (err) => {
+    const done = (err) => {
       if (err) console.warn('dyxel: the browser keeps no files here:', err);
       removeRunDependency('dyxel-store');
+    };
+    // The page has read them already (index.html); else the file system reads them now.
+    if (typeof dyxelStored === 'undefined') return FS.syncfs(true, done);
+    dyxelStored.then((stored) => {
+      if (!stored) return done('no IndexedDB');
+      IDBFS.dbs[this.STORE] = stored.db;
+      stored.keys.forEach((key, i) => {
+        if (String(key).startsWith(this.STORE + '/')) IDBFS.storeLocalEntry(key, stored.values[i], () => {});
+      });
+      done(null);
     });
   },
   // Hands the data files to IndexedDB at once: a single transaction, started before the page
@@ -408,10 +408,9 @@ var Dyxel = {
   },
 };
 
-// The font and the stored files are asked for at once, while the game's code still loads; the
-// game starts once it has both (the sheet is measured in the font).
+// The font is asked for at once, while the game's code still loads; the game starts once it has
+// the font (the sheet is measured in it) and the stored files.
 Dyxel.fontLoaded = document.fonts.load(Dyxel.FONT).catch(() => {});
-queueMicrotask(() => IDBFS.getDB(Dyxel.STORE, () => {}));
 Module.preRun = Module.preRun || [];
 Module.preRun.push(() => {
   Dyxel.mountStore();

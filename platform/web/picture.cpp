@@ -1,6 +1,7 @@
-// Pictures: the embedded BMPs decoded once into pixels, which the page keeps as a canvas for
-// plain copies. Stretched copies are sampled here, nearest pixel as the classic stretch copy
-// does, so that the felt and the dice strip come out pixel for pixel as in the Linux build.
+// Pictures: the embedded BMPs decoded once into pixels that stay here; the page puts them on a
+// canvas straight from the game's memory. Stretched copies are sampled here, nearest pixel as
+// the classic stretch copy does, so that the felt and the dice strip come out pixel for pixel as
+// in the Linux build.
 #include "platform/draw.h"
 #include "platform/web/webplatform.h"
 #include "res/resources.h"
@@ -10,7 +11,6 @@
 struct Picture {
     int32_t width, height;
     std::vector<uint8_t> rgba;
-    int32_t page; // the page's copy
 };
 
 namespace {
@@ -69,19 +69,15 @@ Picture* LoadPicture(int32_t resourceId) {
     ResourceData data;
     if (!FindResourceData(resourceId, &data) || data.size == 0)
         return nullptr;
-    Picture* p = new Picture{0, 0, {}, 0};
+    Picture* p = new Picture{0, 0, {}};
     if (!decodeBmp(data.data, data.size, p)) {
         delete p;
         return nullptr;
     }
-    p->page = dyxel_picture(p->rgba.data(), p->width, p->height);
     return p;
 }
 
 void FreePicture(Picture* p) {
-    if (p == nullptr)
-        return;
-    dyxel_picture_free(p->page);
     delete p;
 }
 
@@ -93,7 +89,8 @@ void CopyPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t wid
     const int32_t l = std::max(srcX, 0), t = std::max(srcY, 0);
     const int32_t r = std::min(srcX + width, p->width), b = std::min(srcY + height, p->height);
     if (r > l && b > t)
-        dyxel_copy(s->canvas, p->page, x + l - srcX, y + t - srcY, r - l, b - t, l, t);
+        dyxel_put(s->canvas, p->rgba.data(), p->width, p->height, x - srcX, y - srcY, l, t, r - l,
+                  b - t);
 }
 
 void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t width,
@@ -119,5 +116,5 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
             std::copy_n(p->rgba.data() + (cy * static_cast<size_t>(p->width) + cx) * 4, 4, dst);
         }
     }
-    dyxel_put(s->canvas, out.data(), width, height, x, y);
+    dyxel_put(s->canvas, out.data(), width, height, x, y, 0, 0, width, height);
 }

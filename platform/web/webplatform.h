@@ -72,12 +72,10 @@ void dyxel_line(int32_t canvas, int32_t x0, int32_t y0, int32_t x1, int32_t y1, 
 void dyxel_text(int32_t canvas, int32_t x, int32_t y, const char* text, int32_t length,
                 int32_t rgb);
 int32_t dyxel_measure(const char* text, int32_t length);
-int32_t dyxel_picture(const uint8_t* rgba, int32_t width, int32_t height);
-void dyxel_picture_free(int32_t picture);
-void dyxel_copy(int32_t canvas, int32_t picture, int32_t x, int32_t y, int32_t width,
-                int32_t height, int32_t srcX, int32_t srcY);
+// Puts the part (partX, partY, partWidth, partHeight) of an RGBA image of width x height pixels
+// on the canvas, the image's origin at (x, y).
 void dyxel_put(int32_t canvas, const uint8_t* rgba, int32_t width, int32_t height, int32_t x,
-               int32_t y);
+               int32_t y, int32_t partX, int32_t partY, int32_t partWidth, int32_t partHeight);
 
 void dyxel_box_open(const char* text, const char* caption, int32_t yesNo, int32_t icon,
                     int32_t owned);

@@ -35,7 +35,9 @@ class Browser {
       '--disable-default-apps', '--mute-audio', '--remote-debugging-pipe',
       `--user-data-dir=${path.join(this.home, 'profile')}`, '--window-size=800,720',
       ...extraArgs, 'about:blank'];
+    // A process group of its own, so that its helper processes end with it.
     this.proc = spawn('chromium', args, {
+      detached: true,
       stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'],
       env: { ...process.env, XDG_CONFIG_HOME: path.join(this.home, 'config'),
         XDG_CACHE_HOME: path.join(this.home, 'cache'), HOME: this.home },
@@ -85,9 +87,12 @@ class Browser {
     try {
       await Promise.race([this.send('Browser.close'), delay(3000)]);
     } catch (e) { /* already gone */ }
-    if (this.proc.exitCode === null) this.proc.kill('SIGKILL');
+    await Promise.race([this.exited, delay(3000)]);
+    try {
+      process.kill(-this.proc.pid, 'SIGKILL');
+    } catch (e) { /* the group is gone */ }
     await this.exited;
-    fs.rmSync(this.home, { recursive: true, force: true });
+    fs.rmSync(this.home, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   }
 }
 
