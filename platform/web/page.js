@@ -235,7 +235,7 @@ var Dyxel = {
   draggable(win) {
     const caption = win.querySelector('.caption');
     caption.addEventListener('pointerdown', (e) => {
-      if (e.button !== 0) return;
+      if (e.button !== 0 || e.target.closest('button')) return;
       const start = [e.clientX - win.offsetLeft, e.clientY - win.offsetTop];
       const move = (m) => {
         win.style.left = m.clientX - start[0] + 'px';
@@ -363,7 +363,7 @@ var Dyxel = {
     this.gone = true;
     this.queue = [];
     this.menu.close();
-    for (const win of document.querySelectorAll('#desk > .win')) win.remove();
+    this.$('desk').hidden = true;
     this.$('ended').hidden = false;
   },
 
