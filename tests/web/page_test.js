@@ -173,6 +173,14 @@ async function main() {
     await page.key('Enter');
     await page.waitFor("!document.getElementById('dice-win').hidden", 5, 'the third turn');
     check(await cell(15) > 0 && await cell(0) > 0, 'rows "Chans" and "1:or" written');
+    // A double click on the dice window's grey strip throws; one on the sheet writes "2:or".
+    const [gx, gy] = await at('#dice-canvas');
+    await page.doubleClick(gx + 200, gy + 80);
+    check(await title() === 'Spelare: ABC   Kvar: 1', `double click in the dice window: ${await title()}`);
+    for (const k of ['Alt+k', 'Alt+k', 'Enter']) await page.key(k);
+    await page.doubleClick(rx + 200, ry + 2 * H + 10);
+    await page.waitFor("document.querySelector('#dice-win .caption').textContent.endsWith('Kvar: 2')", 5, 'the fourth turn');
+    check(await cell(1) > 0, 'row "2:or" written');
 
     // Robots only, with the game running: the stop box asks, J answers Ja. Virtual time lets the
     // pauses pass at once; the clock the dice are seeded from stands at SECOND.
