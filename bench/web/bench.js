@@ -96,6 +96,22 @@ async function measure(url) {
   console.log(`first frame ${median(frames).toFixed(1)} ms (runs: ${frames.map((f) => f.toFixed(0)).join(' ')}; goal: 150)`);
   console.log(`dyxel.wasm received ${median(wasm).toFixed(1)} ms`);
 
+  console.log(`== the same in a running browser, a new context each run (empty storage and cache)`);
+  const warm = [];
+  const browser0 = new Browser();
+  try {
+    for (let i = 0; i < runs; i++) {
+      const page = await browser0.newPage({ ownContext: true });
+      await page.navigate(url);
+      await started(page);
+      warm.push(await page.eval("performance.getEntriesByName('dyxel-first-frame')[0].startTime"));
+      await page.send('Page.close');
+    }
+  } finally {
+    await browser0.close();
+  }
+  console.log(`first frame ${median(warm).toFixed(1)} ms (runs: ${warm.map((f) => f.toFixed(0)).join(' ')})`);
+
   const browser = new Browser();
   try {
     const page = await browser.newPage();

@@ -9,7 +9,7 @@ mergeInto(LibraryManager.library, {
   dyxel_take: function (mask, args) { return Dyxel.take(mask, args); },
   dyxel_start: function () { Dyxel.start(); },
   dyxel_stop: function () { Dyxel.stop(); },
-  dyxel_flush_files: function () { Dyxel.flushFiles(); },
+  dyxel_flush_files: function () { Dyxel.store.flush(); },
   // The data files reach IndexedDB through dyxel_flush_files, in one transaction started at
   // once. The library's own fsync would wait for IndexedDB with the game asleep, and a page
   // closed meanwhile would lose the file; in memory, a written file is already complete.

@@ -14,7 +14,6 @@ var Dyxel = {
   FONT: '13.3333px "DejaVu Sans"', // 10 pt: text height 17, average width 8
   ASCENT: 13,
   TEXT_HEIGHT: 17,
-  STORE: '/dyxel', // the working directory, kept in IndexedDB
 
   queue: [],
   waiting: null,
@@ -25,7 +24,7 @@ var Dyxel = {
 
   // --- the queue -------------------------------------------------------------------------
   push(cls, type, a = 0, b = 0, c = 0) {
-    if (this.gone) return;
+    if (this.gone && (cls & (this.CLASS.ROOT | this.CLASS.DICE))) return; // no windows left
     if (type === this.EVENT.ROOT_SIZE) // only the latest size matters
       this.queue = this.queue.filter((e) => e.type !== type);
     this.queue.push({ cls, type, args: [a, b, c] });
@@ -307,7 +306,7 @@ var Dyxel = {
   // Keys go to the open box or dialog, to an open menu, to a mnemonic of the active window's
   // bar, or else to the active window as a key of its own.
   onKey(e) {
-    if (this.gone || this.overlays.onKey(e) || this.menu.onKey(e)) return;
+    if (this.overlays.onKey(e) || this.gone || this.menu.onKey(e)) return;
     if (e.ctrlKey || e.metaKey) return; // the browser's own shortcuts
     const dice = this.active === 'dice';
     if (e.altKey) {
@@ -366,54 +365,4 @@ var Dyxel = {
     this.$('desk').hidden = true;
     this.$('ended').hidden = false;
   },
-
-  // --- storage: the working directory in IndexedDB -------------------------------------------
-  mountStore() {
-    FS.mkdir(this.STORE);
-    FS.mount(IDBFS, {}, this.STORE);
-    FS.chdir(this.STORE);
-    addRunDependency('dyxel-store');
-    const done = (err) => {
-      if (err) console.warn('dyxel: the browser keeps no files here:', err);
-      removeRunDependency('dyxel-store');
-    };
-    // The page has read them already (index.html); else the file system reads them now.
-    if (typeof dyxelStored === 'undefined') return FS.syncfs(true, done);
-    dyxelStored.then((stored) => {
-      if (!stored) return done('no IndexedDB');
-      IDBFS.dbs[this.STORE] = stored.db;
-      stored.keys.forEach((key, i) => {
-        if (String(key).startsWith(this.STORE + '/')) IDBFS.storeLocalEntry(key, stored.values[i], () => {});
-      });
-      done(null);
-    });
-  },
-  // Hands the data files to IndexedDB at once: a single transaction, started before the page
-  // can go away, so that a write just before closing it is kept.
-  flushFiles() {
-    const db = IDBFS.dbs[this.STORE];
-    if (!db) return;
-    try {
-      const tx = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
-      const store = tx.objectStore(IDBFS.DB_STORE_NAME);
-      for (const name of FS.readdir(this.STORE)) {
-        const path = this.STORE + '/' + name;
-        if (name.endsWith('.tmp') || !FS.isFile(FS.stat(path).mode)) continue;
-        IDBFS.loadLocalEntry(path, (err, entry) => { if (!err) store.put(entry, path); });
-      }
-      if (tx.commit) tx.commit();
-    } catch (e) {
-      console.warn('dyxel: a file could not be kept:', e);
-    }
-  },
 };
-
-// The font is asked for at once, while the game's code still loads; the game starts once it has
-// the font (the sheet is measured in it) and the stored files.
-Dyxel.fontLoaded = document.fonts.load(Dyxel.FONT).catch(() => {});
-Module.preRun = Module.preRun || [];
-Module.preRun.push(() => {
-  Dyxel.mountStore();
-  addRunDependency('dyxel-font');
-  Dyxel.fontLoaded.then(() => removeRunDependency('dyxel-font'));
-});

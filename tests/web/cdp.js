@@ -75,8 +75,11 @@ class Browser {
     this.proc.stdio[3].write(JSON.stringify(msg) + '\0');
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject, method }));
   }
-  async newPage() {
-    const { targetId } = await this.send('Target.createTarget', { url: 'about:blank' });
+  // A tab; in a context of its own (empty storage and cache, like a fresh profile) if asked.
+  async newPage({ ownContext = false } = {}) {
+    const params = { url: 'about:blank' };
+    if (ownContext) params.browserContextId = (await this.send('Target.createBrowserContext')).browserContextId;
+    const { targetId } = await this.send('Target.createTarget', params);
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
     const page = new Page(this, sessionId);
     await page.send('Page.enable');
