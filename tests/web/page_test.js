@@ -110,14 +110,14 @@ async function main() {
     // add three, an empty "Lägg till" starts the game.
     await page.key('Alt+f');
     await page.key('n');
-    await page.waitFor("document.activeElement.id === 'dlg-name'", 5, 'the dialog');
+    await page.waitFor("document.activeElement.id === 'dlg-name'", 10, 'the dialog');
     await page.type('WWW');
     await page.key('Enter');
-    await page.waitFor("document.querySelector('.box .icon.info')", 5, 'the information box');
+    await page.waitFor("document.querySelector('.box .icon.info')", 10, 'the information box');
     check(await page.eval("document.querySelector('.box .caption').textContent") === 'För långt!', 'caption of the box');
     await shot('box');
     await page.key('Enter');
-    await page.waitFor("!document.querySelector('.box')", 5, 'the box to close');
+    await page.waitFor("!document.querySelector('.box')", 10, 'the box to close');
     check(await page.eval("document.getElementById('dlg-name').value") === 'WWW', 'the refused initials stay');
     for (let i = 0; i < 3; i++) await page.key('Backspace');
     await page.type('ABCDE');
@@ -128,7 +128,7 @@ async function main() {
 
     // A human turn: holds by mouse and by key 3, "&Kasta" keeps the held faces, "&Lika" shows
     // pressed while on, "&Klar" by the K mnemonic shared with "&Kasta".
-    await page.waitFor("!document.getElementById('dice-win').hidden", 5, 'the dice window');
+    await page.waitFor("!document.getElementById('dice-win').hidden", 10, 'the dice window');
     check(await title() === 'Spelare: ABC   Kvar: 2', `dice window title: ${await title()}`);
     const [dx, dy] = await at('.die');
     await page.click(dx + 30, dy + 30);
@@ -137,7 +137,7 @@ async function main() {
     check(before[0].startsWith('held') && before[2].startsWith('held') && before[1].startsWith('free'), `holds: ${before}`);
     const [kx, ky] = await at('#dice-win [data-id="2001"]');
     await page.click(kx + 5, ky + 5);
-    await page.waitFor("document.querySelector('#dice-win .caption').textContent.endsWith('Kvar: 1')", 5, 'Kvar: 1');
+    await page.waitFor("document.querySelector('#dice-win .caption').textContent.endsWith('Kvar: 1')", 10, 'Kvar: 1');
     const after = await Promise.all([0, 1, 2, 3, 4].map(face));
     check(after[0] === before[0] && after[2] === before[2], `held dice kept: ${before} -> ${after}`);
     check((await page.eval('sounds')).includes(11025), 'a throw sound');
@@ -148,7 +148,7 @@ async function main() {
     await page.key('Alt+k');
     await page.key('Alt+k');
     await page.key('Enter');
-    await page.waitFor("document.getElementById('dice-win').hidden", 5, '"Klar" to hide the dice window');
+    await page.waitFor("document.getElementById('dice-win').hidden", 10, '"Klar" to hide the dice window');
     // The strip shows the same dice, sorted, stretched from the free faces.
     const pips = (await Promise.all([0, 1, 2, 3, 4].map(face))).map((f) => f.slice(4)).sort();
     const side = Math.floor((7 * W + 6) / 5);
@@ -165,13 +165,13 @@ async function main() {
     check(await cell(15) > 0, 'no preview in "Chans"');
     await shot('preview');
     await page.click(rx + 200, ry + 16 * H + 10, { button: 'right' });
-    await page.waitFor("!document.getElementById('dice-win').hidden", 5, 'the next turn');
+    await page.waitFor("!document.getElementById('dice-win').hidden", 10, 'the next turn');
     await page.key('Alt+k');
     await page.key('Alt+k');
     await page.key('Enter');
     await page.key('ArrowDown');
     await page.key('Enter');
-    await page.waitFor("!document.getElementById('dice-win').hidden", 5, 'the third turn');
+    await page.waitFor("!document.getElementById('dice-win').hidden", 10, 'the third turn');
     check(await cell(15) > 0 && await cell(0) > 0, 'rows "Chans" and "1:or" written');
     // A double click on the dice window's grey strip throws; one on the sheet writes "2:or".
     const [gx, gy] = await at('#dice-canvas');
@@ -179,7 +179,7 @@ async function main() {
     check(await title() === 'Spelare: ABC   Kvar: 1', `double click in the dice window: ${await title()}`);
     for (const k of ['Alt+k', 'Alt+k', 'Enter']) await page.key(k);
     await page.doubleClick(rx + 200, ry + 2 * H + 10);
-    await page.waitFor("document.querySelector('#dice-win .caption').textContent.endsWith('Kvar: 2')", 5, 'the fourth turn');
+    await page.waitFor("document.querySelector('#dice-win .caption').textContent.endsWith('Kvar: 2')", 10, 'the fourth turn');
     check(await cell(1) > 0, 'row "2:or" written');
 
     // Robots only, with the game running: the stop box asks, J answers Ja. Virtual time lets the
@@ -188,10 +188,10 @@ async function main() {
     await page.click(tx + 100, ty + 5);
     await page.key('Alt+f');
     await page.key('n');
-    await page.waitFor("document.querySelector('.box .icon.stop')", 5, 'the stop box');
+    await page.waitFor("document.querySelector('.box .icon.stop')", 10, 'the stop box');
     check(await page.eval("document.querySelector('.box').textContent").then((t) => t.includes('Ett spel pågår, vill du avbryta det?JaNej')), 'the warning');
     await page.key('j');
-    await page.waitFor("document.activeElement.id === 'dlg-name'", 5, 'the dialog');
+    await page.waitFor("document.activeElement.id === 'dlg-name'", 10, 'the dialog');
     for (const name of ['R1', 'R2']) {
       await page.type(name);
       await page.key('Tab');
@@ -200,7 +200,7 @@ async function main() {
     }
     await page.send('Emulation.setVirtualTimePolicy', { policy: 'advance' });
     await page.key('Enter');
-    await page.waitFor("document.querySelector('.dialog') === null", 5, 'the dialog to close');
+    await page.waitFor("document.querySelector('.dialog') === null", 10, 'the dialog to close');
     const work = fs.mkdtempSync(path.join(os.tmpdir(), 'dyxel-sim-'));
     execFileSync(sim[0], [...sim.slice(1), '--robots', '2', '--time', String(SECOND), '--top-ten'], { cwd: work });
     const expected = Array.from(fs.readFileSync(path.join(work, 'h_score')));
