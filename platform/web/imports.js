@@ -71,6 +71,15 @@ mergeInto(LibraryManager.library, {
       partX, partY, partWidth, partHeight);
   },
 
+  dyxel_page_icon: function (rgba, width, height) {
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+    const link = document.querySelector('link[rel="icon"]');
+    if (link) link.href = canvas.toDataURL();
+  },
   dyxel_box_open: function (text, caption, yesNo, icon, owned) {
     Dyxel.overlays.box(Dyxel.decode(text, -1), Dyxel.decode(caption, -1), yesNo, icon, owned);
   },

@@ -23,8 +23,8 @@ uint32_t le(const uint8_t* p, int bytes) {
 }
 
 // Uncompressed BMPs of 8 (palette), 24 or 32 bits, bottom-up or top-down; anything else is no
-// picture. Alpha is dropped: every picture is opaque.
-bool decodeBmp(const uint8_t* d, size_t size, Picture* out) {
+// picture. Alpha is kept only when asked for: every picture the game draws is opaque.
+bool decodeBmp(const uint8_t* d, size_t size, bool alpha, Picture* out) {
     if (size < 54 || d[0] != 'B' || d[1] != 'M')
         return false;
     const uint32_t offset = le(d + 10, 4), header = le(d + 14, 4);
@@ -58,6 +58,8 @@ bool decodeBmp(const uint8_t* d, size_t size, Picture* out) {
             px[0] = bgr[2];
             px[1] = bgr[1];
             px[2] = bgr[0];
+            if (alpha && bits == 32)
+                px[3] = bgr[3];
         }
     }
     return true;
@@ -70,7 +72,7 @@ Picture* LoadPicture(int32_t resourceId) {
     if (!FindResourceData(resourceId, &data) || data.size == 0)
         return nullptr;
     Picture* p = new Picture{0, 0, {}};
-    if (!decodeBmp(data.data, data.size, p)) {
+    if (!decodeBmp(data.data, data.size, false, p)) {
         delete p;
         return nullptr;
     }
@@ -79,6 +81,13 @@ Picture* LoadPicture(int32_t resourceId) {
 
 void FreePicture(Picture* p) {
     delete p;
+}
+
+void SetPageIcon() {
+    ResourceData data;
+    Picture icon{0, 0, {}};
+    if (FindResourceData(IDI_APP_ICON, &data) && decodeBmp(data.data, data.size, true, &icon))
+        dyxel_page_icon(icon.rgba.data(), icon.width, icon.height);
 }
 
 void CopyPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t width, int32_t height,

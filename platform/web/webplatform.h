@@ -77,6 +77,8 @@ int32_t dyxel_measure(const char* text, int32_t length);
 void dyxel_put(int32_t canvas, const uint8_t* rgba, int32_t width, int32_t height, int32_t x,
                int32_t y, int32_t partX, int32_t partY, int32_t partWidth, int32_t partHeight);
 
+void dyxel_page_icon(const uint8_t* rgba, int32_t width, int32_t height);
+
 void dyxel_box_open(const char* text, const char* caption, int32_t yesNo, int32_t icon,
                     int32_t owned);
 void dyxel_box_close();
@@ -118,5 +120,7 @@ struct Surface {
 
 // Dispatches the queued events of the classes in `mask`; false when there were none.
 bool DispatchQueued(int32_t mask);
+// The program's icon (resource 101) as the page's icon.
+void SetPageIcon();
 // The root window is going away: tells the ui, then ends the loop.
 void DestroyRootWindow();

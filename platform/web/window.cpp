@@ -38,6 +38,7 @@ bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight
         dyxel_menu_add(e.depth, e.commandId, e.text, e.check ? 1 : 0);
     }
     dyxel_root_create(title, outerWidth, outerHeight);
+    SetPageIcon();
     windows.rootCreated = true;
     if (platformEvents.rootCreate != nullptr)
         platformEvents.rootCreate();
