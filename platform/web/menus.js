@@ -136,8 +136,8 @@ Dyxel.menu = {
       this.choose(level, level.sel);
     } else if (e.key === 'Escape' || e.key === 'Alt' || e.key === 'F10') {
       this.close(e.key === 'Escape' ? this.open.length - 1 : 0);
-    } else if (e.altKey && letter) {
-      if (!this.openByMnemonic(letter)) this.close();
+    } else if (e.altKey && Dyxel.altLetter(e)) {
+      if (!this.openByMnemonic(Dyxel.altLetter(e))) this.close();
     } else if (letter) {
       // One item with the letter is chosen; several are highlighted in turn.
       const hits = items.map((it, i) => (it.mnemonic === letter ? i : -1)).filter((i) => i >= 0);

@@ -310,8 +310,9 @@ var Dyxel = {
     if (e.ctrlKey || e.metaKey) return; // the browser's own shortcuts
     const dice = this.active === 'dice';
     if (e.altKey) {
-      if (e.key.length === 1 && (dice ? this.diceMnemonic(e.key.toLowerCase())
-        : this.menu.openByMnemonic(e.key.toLowerCase()))) e.preventDefault();
+      const letter = this.altLetter(e);
+      if (letter && (dice ? this.diceMnemonic(letter) : this.menu.openByMnemonic(letter)))
+        e.preventDefault();
       return;
     }
     if (e.key === 'F10' && !dice) {
@@ -327,6 +328,11 @@ var Dyxel = {
     this.push(dice ? this.CLASS.DICE : this.CLASS.ROOT,
       dice ? this.EVENT.DICE_KEY : this.EVENT.ROOT_KEY, key);
     e.preventDefault();
+  },
+  // The letter of Alt+letter, from the key's place where Alt makes another character of it.
+  altLetter(e) {
+    if (/^(Key[A-Z]|Digit\d)$/.test(e.code)) return e.code.slice(-1).toLowerCase();
+    return e.key.length === 1 ? e.key.toLowerCase() : '';
   },
   // One command with the letter is pressed; several take the focus in turn.
   diceMnemonic(letter) {
