@@ -63,14 +63,17 @@ async function robotGaps(page, url, short, count) {
 
 async function main() {
   const server = await serve(build);
+  const floor = await serve(__dirname);
   try {
-    await measure(`http://127.0.0.1:${server.address().port}/`);
+    await measure(`http://127.0.0.1:${server.address().port}/`,
+      `http://127.0.0.1:${floor.address().port}/bare.html`);
   } finally {
     server.close();
+    floor.close();
   }
 }
 
-async function measure(url) {
+async function measure(url, bareUrl) {
   const sizes = ['dyxel.wasm', 'dyxel.js'].map((f) => {
     const bytes = fs.readFileSync(path.join(build, f));
     return [f, bytes.length, zlib.gzipSync(bytes, { level: 9 }).length];
@@ -80,7 +83,7 @@ async function measure(url) {
   console.log(`${'together'.padEnd(12)} ${' '.repeat(8)} ${String(sizes[0][2] + sizes[1][2]).padStart(8)}  (goal: 614400)`);
 
   console.log(`== navigation to first frame, fresh profile each run (median of ${runs})`);
-  const frames = [], wasm = [];
+  const frames = [], wasm = [], bare = [];
   for (let i = 0; i < runs; i++) {
     const browser = new Browser();
     try {
@@ -92,9 +95,19 @@ async function measure(url) {
     } finally {
       await browser.close();
     }
+    const floor = new Browser();
+    try {
+      const page = await floor.newPage();
+      await page.navigate(bareUrl);
+      await started(page);
+      bare.push(await page.eval("performance.getEntriesByName('dyxel-first-frame')[0].startTime"));
+    } finally {
+      await floor.close();
+    }
   }
   console.log(`first frame ${median(frames).toFixed(1)} ms (runs: ${frames.map((f) => f.toFixed(0)).join(' ')}; goal: 150)`);
   console.log(`dyxel.wasm received ${median(wasm).toFixed(1)} ms`);
+  console.log(`a bare page painting one canvas (bare.html): ${median(bare).toFixed(1)} ms`);
 
   console.log(`== the same in a running browser, a new context each run (empty storage and cache)`);
   const warm = [];
