@@ -3,10 +3,11 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 PACKAGE_BUILD ?= build-package
+WEB_BUILD ?= build-web
 PREFIX ?= /usr/local
 GENERATOR := -G Ninja
 
-.PHONY: deps-run deps-test build run install package test test-sanitize bench clean
+.PHONY: deps-run deps-test deps-web build run install package test test-sanitize bench clean web
 
 deps-run:
 	@./scripts/deps.sh run
@@ -39,7 +40,7 @@ package:
 	@mkdir -p $(BUILD) && cp $(PACKAGE_BUILD)/*.deb $(BUILD)/
 	@cd $(PACKAGE_BUILD) && ls *.deb | sed 's|^|$(BUILD)/|'
 
-test: deps-test
+test: deps-test web
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
 		-DDYXEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)
@@ -52,10 +53,21 @@ test-sanitize: deps-test
 	@cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j2 -LE 'wine|web'
 
-bench: deps-test
+bench: deps-test web
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)
 	./scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD)
+
+deps-web:
+	@./scripts/deps.sh web
+
+# The game as a page (index.html, dyxel.js, dyxel.wasm, the font) in build-web/, to be served as
+# static files, and the simulator for node beside it (build-web/dyxel-sim.js).
+web: deps-web
+	@cmake -S . -B $(WEB_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/web.toolchain.cmake \
+		-DDYXEL_PLATFORM=web -DCMAKE_BUILD_TYPE=Release -DDYXEL_TESTS=OFF -DDYXEL_BENCH=OFF \
+		-DDYXEL_FUZZ=OFF >/dev/null
+	@cmake --build $(WEB_BUILD)

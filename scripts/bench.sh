@@ -8,3 +8,6 @@ done
 if [ -x bench/startup/measure.sh ]; then
   bench/startup/measure.sh "$build"
 fi
+if [ -x bench/web/measure.sh ] && [ -e "${WEB_BUILD:-build-web}/dyxel.js" ]; then
+  bench/web/measure.sh "${WEB_BUILD:-build-web}"
+fi

@@ -1,0 +1,87 @@
+// Sound through Web Audio: each wave of the game decoded once into a buffer, one playing at a
+// time. The browser lets sound start only after the player's first input; the audio context is
+// made then, and suspended after three quiet seconds so that an idle page costs nothing.
+'use strict';
+
+Dyxel.audio = {
+  ctx: null,
+  source: null,
+  buffers: new Map(),
+  quietTimer: 0,
+  QUIET_MS: 3000,
+
+  unlock() {
+    if (this.ctx) return;
+    try {
+      this.ctx = new AudioContext();
+    } catch (e) {
+      return; // no audio: the game stays silent
+    }
+    this.quiet();
+  },
+  play(id, ptr, length) {
+    if (!this.ctx || this.ctx.state === 'closed') return 0;
+    if (!this.buffers.has(id)) this.buffers.set(id, this.decode(HEAPU8.subarray(ptr, ptr + length)));
+    const buffer = this.buffers.get(id);
+    if (!buffer) return 0;
+    this.stopPlaying();
+    clearTimeout(this.quietTimer);
+    if (this.ctx.state !== 'running') this.ctx.resume();
+    const source = this.ctx.createBufferSource();
+    source.buffer = buffer;
+    source.connect(this.ctx.destination);
+    source.onended = () => {
+      if (this.source !== source) return;
+      this.source = null;
+      this.quiet();
+    };
+    source.start();
+    this.source = source;
+    return 1;
+  },
+  stopPlaying() {
+    if (!this.source) return;
+    const s = this.source;
+    this.source = null;
+    s.onended = null;
+    s.stop();
+    s.disconnect();
+  },
+  quiet() {
+    clearTimeout(this.quietTimer);
+    this.quietTimer = setTimeout(() => {
+      if (!this.source && this.ctx.state === 'running') this.ctx.suspend();
+    }, this.QUIET_MS);
+  },
+  close() {
+    clearTimeout(this.quietTimer);
+    if (this.ctx) this.ctx.close();
+    this.ctx = null;
+  },
+  // A RIFF/WAVE file of 16-bit PCM; null for anything else.
+  decode(bytes) {
+    const v = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
+    const tag = (at) => String.fromCharCode(...bytes.subarray(at, at + 4));
+    if (bytes.length < 12 || tag(0) !== 'RIFF' || tag(8) !== 'WAVE') return null;
+    let format = null;
+    for (let at = 12; at + 8 <= bytes.length; at += 8 + v.getUint32(at + 4, true) + (v.getUint32(at + 4, true) & 1)) {
+      const size = v.getUint32(at + 4, true);
+      if (tag(at) === 'fmt ' && size >= 16) {
+        format = { pcm: v.getUint16(at + 8, true), channels: v.getUint16(at + 10, true),
+          rate: v.getUint32(at + 12, true), bits: v.getUint16(at + 22, true) };
+      } else if (tag(at) === 'data' && format && format.pcm === 1 && format.bits === 16 &&
+                 format.channels > 0) {
+        const frames = Math.floor(Math.min(size, bytes.length - at - 8) / (2 * format.channels));
+        if (frames === 0) return null;
+        const buffer = this.ctx.createBuffer(format.channels, frames, format.rate);
+        for (let c = 0; c < format.channels; c++) {
+          const out = buffer.getChannelData(c);
+          for (let i = 0; i < frames; i++)
+            out[i] = v.getInt16(at + 8 + 2 * (i * format.channels + c), true) / 32768;
+        }
+        return buffer;
+      }
+    }
+    return null;
+  },
+};

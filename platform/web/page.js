@@ -1,0 +1,374 @@
+// The page's side of the game: the event queue the C++ side pulls from, the canvases it draws
+// on, the two windows and the input that reaches them. Browser events only ever queue; the game
+// takes them when it waits (imports.js), so no handler of the game runs inside another.
+'use strict';
+
+var Dyxel = {
+  CLASS: { ROOT: 1, DICE: 2, DIALOG: 4, BOX: 8, SYSTEM: 16 },
+  EVENT: {
+    ROOT_COMMAND: 1, ROOT_LEFT: 2, ROOT_DOUBLE: 3, ROOT_RIGHT: 4, ROOT_KEY: 5,
+    DICE_COMMAND: 6, DICE_DOUBLE: 7, DIE_PRESS: 8, DICE_KEY: 9, DIALOG_COMMAND: 10,
+    BOX_ANSWER: 11, ROOT_SIZE: 12, SESSION_END: 13,
+  },
+  KEY: { ArrowUp: 0x101, ArrowDown: 0x102, Enter: 0x103, F1: 0x104 },
+  FONT: '13.3333px "DejaVu Sans"', // 10 pt: text height 17, average width 8
+  ASCENT: 13,
+  TEXT_HEIGHT: 17,
+
+  queue: [],
+  waiting: null,
+  ctx: [],
+  active: 'root',
+  gone: false,
+  listeners: [],
+
+  // --- the queue -------------------------------------------------------------------------
+  push(cls, type, a = 0, b = 0, c = 0) {
+    if (this.gone && (cls & (this.CLASS.ROOT | this.CLASS.DICE))) return; // no windows left
+    if (type === this.EVENT.ROOT_SIZE) // only the latest size matters
+      this.queue = this.queue.filter((e) => e.type !== type);
+    this.queue.push({ cls, type, args: [a, b, c] });
+    const w = this.waiting;
+    if (w && (w.mask & cls)) {
+      this.waiting = null;
+      clearTimeout(w.timer);
+      w.wakeUp(1); // the game runs from here, synchronously, until it waits again
+    }
+  },
+  sleep(mask, timeout, wakeUp) {
+    if (this.queue.some((e) => e.cls & mask)) return wakeUp(1);
+    if (!this.firstWait && (mask & this.CLASS.ROOT)) {
+      this.firstWait = true; // the start-up has drawn its first picture
+      requestAnimationFrame(() => performance.mark('dyxel-first-frame'));
+    }
+    const w = { mask, wakeUp, timer: 0 };
+    if (timeout >= 0)
+      w.timer = setTimeout(() => { if (this.waiting === w) { this.waiting = null; wakeUp(0); } }, timeout);
+    this.waiting = w;
+  },
+  take(mask, args) {
+    const i = this.queue.findIndex((e) => e.cls & mask);
+    if (i < 0) return 0;
+    const e = this.queue.splice(i, 1)[0];
+    HEAP32.set(e.args, args >> 2);
+    return e.type;
+  },
+
+  // --- text: Windows-1252 inside the game, Unicode in the page --------------------------
+  decoder: new TextDecoder('windows-1252'),
+  decode(ptr, length) {
+    if (length < 0) length = HEAPU8.indexOf(0, ptr) - ptr;
+    return this.decoder.decode(HEAPU8.subarray(ptr, ptr + length));
+  },
+  encode(text) {
+    if (!this.bytes) {
+      this.bytes = new Map();
+      for (let b = 255; b >= 0; b--) this.bytes.set(this.decoder.decode(new Uint8Array([b])), b);
+    }
+    return Array.from(text, (ch) => this.bytes.get(ch) ?? 0x3f);
+  },
+  // "&Fil" as a label with its mnemonic underlined; the mnemonic in lower case.
+  label(text) {
+    const el = document.createElement('span');
+    let mnemonic = '';
+    for (let i = 0; i < text.length; i++) {
+      if (text[i] === '&' && i + 1 < text.length && text[i + 1] !== '&' && !mnemonic) {
+        mnemonic = text[++i].toLowerCase();
+        const u = document.createElement('u');
+        u.textContent = text[i];
+        el.append(u);
+      } else {
+        if (text[i] === '&') i++;
+        el.append(text[i]);
+      }
+    }
+    return { el, mnemonic };
+  },
+  colour(rgb) {
+    return '#' + (rgb & 0xffffff).toString(16).padStart(6, '0');
+  },
+
+  // --- canvases ----------------------------------------------------------------------------
+  context(index, canvas) {
+    const c = canvas.getContext('2d', { alpha: false });
+    c.font = this.FONT;
+    c.textBaseline = 'alphabetic';
+    c.fillStyle = '#fff';
+    c.fillRect(0, 0, canvas.width, canvas.height);
+    this.ctx[index] = c;
+  },
+  text(index, x, y, s, rgb) {
+    const c = this.ctx[index];
+    c.fillStyle = '#fff'; // opaque text: its cell is painted first
+    c.fillRect(x, y, this.measure(s), this.TEXT_HEIGHT);
+    c.fillStyle = this.colour(rgb);
+    c.fillText(s, x, y + this.ASCENT);
+  },
+  measure(s) {
+    if (!this.measurer) {
+      this.measurer = document.createElement('canvas').getContext('2d');
+      this.measurer.font = this.FONT;
+    }
+    return Math.round(this.measurer.measureText(s).width);
+  },
+
+  // --- the windows ---------------------------------------------------------------------------
+  $(id) { return document.getElementById(id); },
+  frame(id, title, index) {
+    const win = document.createElement('div');
+    win.className = 'win';
+    win.id = id;
+    win.tabIndex = -1;
+    const caption = document.createElement('div');
+    caption.className = 'caption';
+    caption.textContent = title;
+    win.append(caption);
+    // A click activates the window before the window sees it, as a window manager does.
+    if (index !== undefined) win.addEventListener('mousedown', () => this.activate(index), true);
+    return win;
+  },
+  createRoot(title, outerWidth, outerHeight) {
+    const win = this.frame('root-win', title, 0);
+    win.style.width = outerWidth + 'px';
+    win.style.height = outerHeight + 'px';
+    win.append(this.menu.build(this.menuEntries));
+    const canvas = document.createElement('canvas');
+    canvas.id = 'root-canvas';
+    win.append(canvas);
+    const grip = document.createElement('div');
+    grip.className = 'grip';
+    win.append(grip);
+    this.$('desk').append(win);
+    document.title = title;
+    const [w, h] = this.rootClientSize(win); // measured before it hides until it is shown
+    this.resizeRootCanvas(w, h);
+    win.hidden = true;
+    this.rootInput(canvas, grip, win);
+  },
+  rootClientSize(win) {
+    const canvas = this.$('root-canvas');
+    const top = canvas.offsetTop;
+    return [win.clientWidth, Math.max(win.clientHeight - top, 1)];
+  },
+  resizeRootCanvas(width, height) {
+    const canvas = this.$('root-canvas');
+    canvas.width = width;
+    canvas.height = height;
+    canvas.style.width = width + 'px';
+    canvas.style.height = height + 'px';
+    this.context(0, canvas);
+  },
+  createDice(title, x, y, clientWidth, clientHeight) {
+    const win = this.frame('dice-win', title, 1);
+    win.classList.add('float');
+    win.style.left = x + 'px';
+    win.style.top = y + 'px';
+    const bar = document.createElement('div');
+    bar.className = 'cmdbar';
+    bar.setAttribute('role', 'menubar');
+    this.diceCommands.forEach(([id, text]) => {
+      const { el, mnemonic } = this.label(text);
+      const button = document.createElement('button');
+      button.dataset.id = id;
+      button.dataset.mnemonic = mnemonic;
+      button.setAttribute('role', 'menuitem');
+      button.append(el);
+      button.addEventListener('click', () => this.push(this.CLASS.DICE, this.EVENT.DICE_COMMAND, id));
+      bar.append(button);
+    });
+    win.append(bar);
+    const client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = clientWidth + 'px';
+    client.style.height = clientHeight + 'px';
+    const canvas = document.createElement('canvas');
+    canvas.id = 'dice-canvas';
+    canvas.width = clientWidth;
+    canvas.height = clientHeight;
+    client.append(canvas);
+    this.context(1, canvas);
+    for (let i = 0; i < 5; i++) {
+      const die = document.createElement('canvas');
+      die.className = 'die';
+      die.width = die.height = 64;
+      die.style.left = 70 * i + 'px';
+      die.tabIndex = 0;
+      die.setAttribute('role', 'button');
+      die.setAttribute('aria-label', 'Tärning ' + (i + 1));
+      client.append(die);
+      this.context(2 + i, die);
+    }
+    win.append(client);
+    win.hidden = true;
+    this.$('desk').append(win);
+    this.diceInput(win, canvas);
+    this.draggable(win);
+  },
+  window(w) { return this.$(w === 0 ? 'root-win' : 'dice-win'); },
+  show(w, shown) {
+    const win = this.window(w);
+    if (win) win.hidden = !shown;
+    if (shown && w === 0) this.activate(0);
+    if (!shown && w === 1 && this.active === 'dice') this.activate(0);
+  },
+  activate(w) {
+    const win = this.window(w);
+    if (!win || win.hidden) return;
+    this.active = w === 0 ? 'root' : 'dice';
+    for (const other of document.querySelectorAll('#desk > .win'))
+      other.classList.toggle('active', other === win);
+    if (!win.contains(document.activeElement)) win.focus({ preventScroll: true });
+  },
+  // The window's outer rectangle in the root window's client coordinates.
+  windowRect(w, out) {
+    const win = this.window(w);
+    const canvas = this.$('root-canvas');
+    if (!win || !canvas) return 0;
+    const a = win.getBoundingClientRect();
+    const o = canvas.getBoundingClientRect();
+    HEAP32.set([a.left - o.left, a.top - o.top, a.right - o.left, a.bottom - o.top]
+      .map(Math.round), out >> 2);
+    return 1;
+  },
+  // Floating panels move with their caption, as a window manager would move them.
+  draggable(win) {
+    const caption = win.querySelector('.caption');
+    caption.addEventListener('pointerdown', (e) => {
+      if (e.button !== 0 || e.target.closest('button')) return;
+      const start = [e.clientX - win.offsetLeft, e.clientY - win.offsetTop];
+      const move = (m) => {
+        win.style.left = m.clientX - start[0] + 'px';
+        win.style.top = Math.max(0, m.clientY - start[1]) + 'px';
+      };
+      const up = () => {
+        caption.removeEventListener('pointermove', move);
+        caption.removeEventListener('pointerup', up);
+      };
+      caption.setPointerCapture(e.pointerId);
+      caption.addEventListener('pointermove', move);
+      caption.addEventListener('pointerup', up);
+    });
+  },
+
+  // --- input -------------------------------------------------------------------------------
+  // Windows sends a double click in place of every second press; the browser counts presses.
+  rootInput(canvas, grip, win) {
+    canvas.addEventListener('mousedown', (e) => {
+      const E = this.EVENT;
+      const type = e.button === 2 ? E.ROOT_RIGHT : e.button !== 0 ? 0
+        : e.detail % 2 === 0 ? E.ROOT_DOUBLE : E.ROOT_LEFT;
+      if (type) this.push(this.CLASS.ROOT, type, e.offsetX | 0, e.offsetY | 0);
+      e.preventDefault();
+    });
+    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
+    grip.addEventListener('pointerdown', (e) => {
+      const start = [e.clientX - win.offsetWidth, e.clientY - win.offsetHeight];
+      const move = (m) => {
+        win.style.width = Math.max(200, m.clientX - start[0]) + 'px';
+        win.style.height = Math.max(200, m.clientY - start[1]) + 'px';
+        const [w, h] = this.rootClientSize(win);
+        this.push(this.CLASS.SYSTEM, this.EVENT.ROOT_SIZE, w, h);
+      };
+      const up = () => {
+        grip.removeEventListener('pointermove', move);
+        grip.removeEventListener('pointerup', up);
+      };
+      grip.setPointerCapture(e.pointerId);
+      grip.addEventListener('pointermove', move);
+      grip.addEventListener('pointerup', up);
+      e.preventDefault();
+    });
+  },
+  diceInput(win, canvas) {
+    const dice = this.CLASS.DICE;
+    canvas.addEventListener('mousedown', (e) => {
+      if (e.button === 0 && e.detail % 2 === 0) this.push(dice, this.EVENT.DICE_DOUBLE);
+      e.preventDefault();
+    });
+    win.querySelectorAll('.die').forEach((die, i) => {
+      // A press toggles the die once: the mouse going down, or Space or Return going down.
+      die.addEventListener('mousedown', (e) => {
+        if (e.button !== 0) return;
+        this.activate(1);
+        die.focus({ preventScroll: true });
+        this.push(dice, this.EVENT.DIE_PRESS, i);
+        e.preventDefault();
+      });
+      die.addEventListener('keydown', (e) => {
+        if ((e.key === ' ' || e.key === 'Enter') && !e.altKey && !e.ctrlKey && !e.metaKey) {
+          if (!e.repeat) this.push(dice, this.EVENT.DIE_PRESS, i);
+          e.preventDefault();
+          e.stopPropagation();
+        }
+      });
+    });
+  },
+  // Keys go to the open box or dialog, to an open menu, to a mnemonic of the active window's
+  // bar, or else to the active window as a key of its own.
+  onKey(e) {
+    if (this.overlays.onKey(e) || this.gone || this.menu.onKey(e)) return;
+    if (e.ctrlKey || e.metaKey) return; // the browser's own shortcuts
+    const dice = this.active === 'dice';
+    if (e.altKey) {
+      const letter = this.altLetter(e);
+      if (letter && (dice ? this.diceMnemonic(letter) : this.menu.openByMnemonic(letter)))
+        e.preventDefault();
+      return;
+    }
+    if (e.key === 'F10' && !dice) {
+      this.menu.openByIndex(0);
+      e.preventDefault();
+      return;
+    }
+    const onButton = dice && e.target.tagName === 'BUTTON';
+    if (onButton && (e.key === ' ' || e.key === 'Enter')) return; // the button's own press
+    let key = this.KEY[e.key] ?? 0;
+    if (!key && e.key.length === 1) key = this.encode(e.key.toLowerCase())[0];
+    if (!key || key === 0x3f && e.key !== '?') return;
+    this.push(dice ? this.CLASS.DICE : this.CLASS.ROOT,
+      dice ? this.EVENT.DICE_KEY : this.EVENT.ROOT_KEY, key);
+    e.preventDefault();
+  },
+  // The letter of Alt+letter, from the key's place where Alt makes another character of it.
+  altLetter(e) {
+    if (/^(Key[A-Z]|Digit\d)$/.test(e.code)) return e.code.slice(-1).toLowerCase();
+    return e.key.length === 1 ? e.key.toLowerCase() : '';
+  },
+  // One command with the letter is pressed; several take the focus in turn.
+  diceMnemonic(letter) {
+    const all = [...document.querySelectorAll('#dice-win .cmdbar button')];
+    const hits = all.filter((b) => b.dataset.mnemonic === letter);
+    if (hits.length === 1) hits[0].click();
+    else if (hits.length > 1) hits[(hits.indexOf(document.activeElement) + 1) % hits.length].focus();
+    return hits.length > 0;
+  },
+  listen(target, type, handler, options) {
+    target.addEventListener(type, handler, options);
+    this.listeners.push([target, type, handler, options]);
+  },
+  start() {
+    this.listen(document, 'keydown', (e) => this.onKey(e));
+    this.listen(document, 'pointerdown', (e) => {
+      this.pointer = [e.clientX, e.clientY];
+      this.audio.unlock();
+    }, true);
+    this.listen(document, 'keydown', () => this.audio.unlock(), true);
+    const end = () => this.push(this.CLASS.SYSTEM, this.EVENT.SESSION_END);
+    this.listen(window, 'pagehide', end);
+    this.listen(document, 'visibilitychange', () => { if (document.hidden) end(); });
+  },
+  stop() {
+    this.listeners.forEach(([target, type, handler, options]) =>
+      target.removeEventListener(type, handler, options));
+    this.listeners = [];
+    this.audio.close();
+    this.overlays.closeHelp();
+  },
+  rootGone() {
+    this.gone = true;
+    this.queue = [];
+    this.menu.close();
+    this.$('desk').hidden = true;
+    this.$('ended').hidden = false;
+  },
+};
