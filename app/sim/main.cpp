@@ -26,6 +26,14 @@
 
 namespace {
 
+// The browser's build runs under node without threads: the expert's table is then worked out
+// on the one thread there is.
+#ifdef __EMSCRIPTEN__
+constexpr bool SIM_THREADS = false;
+#else
+constexpr bool SIM_THREADS = true;
+#endif
+
 SimOptions options;
 Settings simSettings;
 DiceThrow simDice;
@@ -145,7 +153,7 @@ void setUp() {
     extraSettings.expertRobots = options.expert;
     if (options.expert != 0) {
         // Before the clock starts: the speed is the games'.
-        startExpertTable(true);
+        startExpertTable(SIM_THREADS);
         waitExpertTable();
     }
     InstallSoundCues();
@@ -184,7 +192,7 @@ int main(int argc, char** argv) {
         break;
     }
     if (options.advise) {
-        startExpertTable(true);
+        startExpertTable(SIM_THREADS);
         return RunAdvise(stdin, stdout);
     }
     if (!options.timeGiven)

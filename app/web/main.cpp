@@ -1,9 +1,8 @@
 // The game in the browser: start the page's platform, install the robots, run the game. The
-// page going away saves the options as the normal shutdown would.
-#include "platform/web/session.h"
+// expert's table is computed at its first use: the page has no threads.
+#include "expert/expert.h"
 #include "platform/window.h"
 #include "robot/robot.h"
-#include "store/settings.h"
 #include "ui/app.h"
 
 int main() {
@@ -11,7 +10,8 @@ int main() {
         return 1;
     services.robotTurn = robotTurn;
     services.robots[ROBOT_HEURISTIC] = heuristicRobot;
-    sessionEndingFallback = [] { SaveSettings(settings); };
+    services.robots[ROBOT_EXPERT] = expertRobot;
+    startExpertTable(false);
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

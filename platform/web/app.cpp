@@ -2,13 +2,11 @@
 // take them from the page's queue and dispatch them on the one C++ stack, so no handler ever
 // runs inside another by surprise. While the game waits, Asyncify hands the browser its turn.
 #include "platform/system.h"
-#include "platform/web/session.h"
 #include "platform/web/webplatform.h"
 #include <emscripten.h>
 
 PlatformEvents platformEvents;
 WebWindows windows;
-void (*sessionEndingFallback)() = nullptr;
 
 // Set by the data files after each replacement of a file (platform/posix/datafiles.cpp).
 extern void (*dataFilesWritten)();
@@ -33,8 +31,6 @@ void endSession() {
     windows.sessionEnding = true;
     if (platformEvents.sessionEnding != nullptr)
         platformEvents.sessionEnding();
-    else if (sessionEndingFallback != nullptr)
-        sessionEndingFallback();
     windows.sessionEnding = false;
 }
 
