@@ -122,7 +122,7 @@ TEST(GameState, RoundsSelectableRowsAndResets) {
     gameState.players[1].cells[ROW_CHANCE] = -1;
     gameState.players[1].cells[ROW_TOTAL] = 7;
     EXPECT_FALSE(isRowSelectable(1, ROW_CHANCE));
-    EXPECT_FALSE(isRowSelectable(1, ROW_SUM));
+    EXPECT_FALSE(isRowSelectable(1, ROW_SUM) || isRowSelectable(1, ROW_BONUS));
     EXPECT_TRUE(isRowSelectable(1, ROW_DYXEL) && isCellEmpty(1, ROW_SUM));
     resetGame(false);
     EXPECT_EQ(std::string(gameState.players[1].name) + std::to_string(gameState.playerCount),

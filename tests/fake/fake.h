@@ -47,7 +47,8 @@ struct Fake {
     std::string title[2];
     int32_t active = -1;
     Rect invalid[2] = {};
-    Rect diceRectInRoot = {250, 60, 600, 230};
+    Rect diceRectInRoot = {250, 60, 600, 440}; // over the corner box
+    int32_t rootOuterWidth = 0, rootOuterHeight = 0;
     std::map<int32_t, bool> checks, highlights;
 
     std::vector<int> answers; // the coming Yes/No boxes' answers; No once they run out

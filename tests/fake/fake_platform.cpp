@@ -36,7 +36,9 @@ bool RegisterWindowClasses() {
     return !fake.registerFails;
 }
 
-bool CreateRootWindow(const char* title, int32_t, int32_t) {
+bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight) {
+    fake.rootOuterWidth = outerWidth;
+    fake.rootOuterHeight = outerHeight;
     if (fake.rootCreateFails)
         return false;
     fake.exists[WINDOW_ROOT] = true;

@@ -15,6 +15,7 @@ TEST_F(UiTest, StartsWithTheLogoAndTheDefaultOptionsAndSavesThemAtExit) {
               0);
     EXPECT_TRUE(sawWindows);
     EXPECT_EQ(fake.title[WINDOW_ROOT], "Tolvik dyxel");
+    EXPECT_EQ(fake.rootOuterWidth * 1000 + fake.rootOuterHeight, 400494) << "8W + 120 by 26H";
     EXPECT_EQ(fake.title[WINDOW_DICE], "T\xe4rningarna");
     const std::map<int32_t, bool> checks{
         {IDM_ALT_DICE, true},    {IDM_LONG_THROWS, true},       {IDM_THROW_SOUND, true},

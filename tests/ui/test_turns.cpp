@@ -130,6 +130,13 @@ TEST_F(UiTest, APreviewShowsTheWouldBeSumsAndTheCommitWritesThem) {
         EXPECT_EQ(cells[ROW_SUM], 69);
         EXPECT_EQ(cells[ROW_BONUS], 50);
         EXPECT_EQ(cells[ROW_TOTAL], 119);
+        // With the bonus won, a preview that leaves "summa" at 63 keeps the "50" on the sheet.
+        cells[ROW_SUM] = 63;
+        gameState.currentPlayer = 0;
+        gameState.throwsLeft = 0;
+        RequestPaint(PAINT_SHEET);
+        platformEvents.rootLeftDown(0, RowY(ROW_PAIR));
+        ExpectPicture(WINDOW_ROOT, "preview-bonus-kept");
     });
 }
 
