@@ -2,15 +2,19 @@
 # test. The rest are steps of theirs, or for developers (docs/architecture.md).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+WINDOWS_BUILD ?= build-windows
 GENERATOR := -G Ninja
 
-.PHONY: deps-run deps-test build run test test-sanitize bench clean
+.PHONY: deps-run deps-test deps-windows build run windows test test-sanitize bench clean
 
 deps-run:
 	@./scripts/deps.sh run
 
 deps-test:
 	@./scripts/deps.sh test
+
+deps-windows:
+	@./scripts/deps.sh windows
 
 build: deps-run
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=OFF \
@@ -20,7 +24,15 @@ build: deps-run
 run: build
 	./$(BUILD)/dyxel
 
-test: deps-test
+# The 32-bit Windows game, cross-compiled: dyxel.exe, dyxel-sim.exe and the zip that holds both.
+windows: deps-windows
+	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DDYXEL_PLATFORM=win32 -DDYXEL_SYSTEM_RAND=ON \
+		-DDYXEL_TESTS=OFF -DDYXEL_BENCH=OFF -DDYXEL_FUZZ=OFF >/dev/null
+	@cmake --build $(WINDOWS_BUILD)
+
+# The wine tests of the native tree use the Windows build's artifacts.
+test: deps-test windows
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
 		-DDYXEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)
@@ -39,4 +51,4 @@ bench: deps-test
 	./scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)

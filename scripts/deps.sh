@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # deps.sh GROUP...: installs the Debian packages that the named groups need, quietly, and only
-# what is missing. run: build and play the Linux game; test: everything `make test` uses.
+# what is missing. run: build and play the Linux game; windows: cross-build the Windows game and
+# run it under wine; test: everything `make test` uses.
 set -eu
 group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
 fonts-dejavu-core"
+# The 32-bit Windows build: MinGW-w64 with POSIX threads, and wine (32-bit, from i386).
+group_windows_pkgs="g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 fonts-wine"
+group_windows="$group_windows_pkgs xvfb xauth xdotool openbox imagemagick"
 group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
-openbox imagemagick"
+openbox imagemagick $group_windows_pkgs"
 pkgs=""
 for g in "${@:-run}"; do
     var="group_$g"
@@ -20,6 +24,11 @@ echo "installing:$missing" >&2
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO=sudo
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq >/dev/null
+# wine's 32-bit half comes from the i386 architecture, which a fresh machine does not list.
+case $missing in *:i386*)
+    dpkg --print-foreign-architectures | grep -qx i386 || $SUDO dpkg --add-architecture i386 ;;
+esac
+# Another install may hold the lock for a while: wait for it.
+$SUDO apt-get -o DPkg::Lock::Timeout=600 update -qq >/dev/null
 # shellcheck disable=SC2086
-$SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null
+$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends $missing >/dev/null

@@ -1,0 +1,15 @@
+// The game on Windows: install the robots, run the game. The command line has no effect.
+#include "platform/window.h"
+#include "robot/robot.h"
+#include "ui/app.h"
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (!PlatformStart())
+        return 1;
+    services.robotTurn = robotTurn;
+    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
+    const int32_t code = DyxelMain();
+    PlatformStop();
+    return code;
+}
