@@ -26,7 +26,8 @@ run: build
 
 # The 32-bit Windows game, cross-compiled: dyxel.exe, dyxel-sim.exe and the zip that holds both.
 windows: deps-windows
-	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) --no-warn-unused-cli \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DDYXEL_PLATFORM=win32 -DDYXEL_SYSTEM_RAND=ON \
 		-DDYXEL_TESTS=OFF -DDYXEL_BENCH=OFF -DDYXEL_FUZZ=OFF >/dev/null
 	@cmake --build $(WINDOWS_BUILD)

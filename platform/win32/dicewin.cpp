@@ -109,9 +109,18 @@ bool CreateDiceWindow(const char* title, int32_t x, int32_t y, int32_t outerWidt
     return dice != nullptr;
 }
 
+// The item's own highlight state, as HiliteMenuItem keeps it on Windows; set directly, because
+// wine's HiliteMenuItem only ever selects the item and cannot take the highlight away.
 void SetDiceCommandHighlight(int32_t commandId, bool highlighted) {
-    if (win.dice == nullptr || win.rootGone)
+    HMENU bar = win.dice != nullptr && !win.rootGone ? GetMenu(win.dice) : nullptr;
+    if (bar == nullptr)
         return;
-    HiliteMenuItem(win.dice, GetMenu(win.dice), static_cast<UINT>(commandId),
-                   MF_BYCOMMAND | (highlighted ? MF_HILITE : MF_UNHILITE));
+    MENUITEMINFOA item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STATE;
+    if (!GetMenuItemInfoA(bar, static_cast<UINT>(commandId), FALSE, &item))
+        return;
+    item.fState = highlighted ? (item.fState | MFS_HILITE) : (item.fState & ~MFS_HILITE);
+    SetMenuItemInfoA(bar, static_cast<UINT>(commandId), FALSE, &item);
+    DrawMenuBar(win.dice);
 }
