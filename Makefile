@@ -35,7 +35,7 @@ windows: deps-windows
 # The wine tests of the native tree use the Windows build's artifacts.
 test: deps-test windows
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
-		-DDYXEL_BENCH=ON >/dev/null
+		-DDYXEL_BENCH=ON -DDYXEL_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
 	@cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure -j2
 

@@ -7,9 +7,9 @@ group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-d
 fonts-dejavu-core"
 # The 32-bit Windows build: MinGW-w64 with POSIX threads, and wine (32-bit, from i386).
 group_windows_pkgs="g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 fonts-wine"
-group_windows="$group_windows_pkgs xvfb xauth xdotool openbox imagemagick"
+group_windows="$group_windows_pkgs xvfb xauth xdotool openbox imagemagick x11-utils"
 group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
-openbox imagemagick $group_windows_pkgs"
+openbox imagemagick x11-utils $group_windows_pkgs"
 pkgs=""
 for g in "${@:-run}"; do
     var="group_$g"
