@@ -8,3 +8,7 @@ done
 if [ -x bench/startup/measure.sh ]; then
   bench/startup/measure.sh "$build"
 fi
+# The Windows game under wine, when make windows has built it.
+if [ -x bench/win32/measure.sh ] && [ -f "${WINDOWS_BUILD:-build-windows}/dyxel.exe" ]; then
+  bench/win32/measure.sh "$build" "${WINDOWS_BUILD:-build-windows}"
+fi
