@@ -24,6 +24,9 @@ shot end
 entries=$(read_top_ten h_score | awk '$2 > 0')
 echo "$entries" | grep -q '^R1 ' || fail "no R1 in h_score: $entries"
 echo "$entries" | grep -q '^R2 ' || fail "no R2 in h_score: $entries"
+# Replaced whole through a temporary file, locked by a mutex: no third file is left behind.
+left=$(ls | grep -v -x -e state -e h_score -e stdout -e stderr)
+[ -z "$left" ] || fail "files left beside the data files: $left"
 
 window_shot "$ROOT" "$E2E_WORK/end.png"
 menu=$(menu_height "$E2E_WORK/end.png") || fail "no client area"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # windows.sh PREFIX_FILE DYXEL_EXE SHOTS: the Windows game under wine opens its root window at
-# the size of its font, shows the about box, the new-player dialog and a human turn in the dice
-# window (holds, "&Lika", "&Kasta", a row chosen and scored by keys), and "&Avsluta" ends it
-# with exit code 0 and the default options written.
+# the size of its font, shows the about box, the help, the new-player dialog and a human turn in
+# the dice window (holds, "&Lika", the warning answered No, "&Kasta", a row chosen and scored by
+# keys), and "&Avsluta" ends it with exit code 0 and the default options written.
 set -u
 . "$(dirname "$0")/lib.sh"
 wine_setup win32 "$1" "$2" "$3"
@@ -24,6 +24,12 @@ keys "$ROOT" alt+h o
 about=$(wait_window "Om programmet" 20) || fail "no about box"
 keys "$about" Return
 wait_gone "Om programmet" 20 || fail "the about box stays"
+
+# F1 opens the game's own help beside the root window; Escape closes it.
+keys "$ROOT" F1
+help=$(wait_window "Tolvik dyxel .* hj.*lp" 20) || fail "no help window on F1"
+keys "$help" Escape
+wait_gone "Tolvik dyxel .* hj.*lp" 20 || fail "the help window stays after Escape"
 
 keys "$ROOT" alt+f n
 dialog=$(wait_untitled 20) || fail "no player dialog"
@@ -49,6 +55,14 @@ for i in 0 1 2 3 4; do
     [ "${before[i]}" = "${before[0]}" ] && want=held${before[i]#free}
     [ "${held[i]}" = "$want" ] || fail "die $i shows ${held[i]} after 1 and Lika, not $want"
 done
+
+# "&Nytt spel" during the game asks first (Ja / Nej); No leaves the game as it was.
+keys "$ROOT" alt+f n
+warning=$(wait_window "Varning" 20) || fail "no warning before abandoning the game"
+shot warning
+keys "$warning" alt+n
+wait_gone "Varning" 20 || fail "the warning stays after Nej"
+wait_window "Spelare: AB   Kvar: 2" 20 >/dev/null || fail "the game is gone after Nej"
 
 # Two throws more: the held dice keep their faces; the last throw ends the throwing.
 keys "$dice" alt+k
