@@ -6,7 +6,7 @@ set -u
 build=$(realpath "${1:-build}")
 wbuild=$(realpath "${2:-build-windows}")
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../../tests/e2e/lib.sh"
+. "$here/../../tests/win32/lib.sh"
 probe="$build/bench/startup/first_frame"
 bare="$build/bench/win32/bare_window.exe"
 game="$wbuild/dyxel.exe"
@@ -15,30 +15,21 @@ for f in "$probe" "$bare" "$game" "$zip"; do
     [ -f "$f" ] || { echo "measure.sh: ${f:-the zip} is not built (make windows, make bench)" >&2; exit 1; }
 done
 
-E2E_WORK=$(mktemp -d)
-cd "$E2E_WORK" || exit 1
+WORK=$(mktemp -d)
+cd "$WORK" || exit 1
 prefix=$(mktemp -d -t dyxel-wine.XXXXXX)
-export WINEPREFIX=$prefix WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
-cleanup() {
-    timeout 30 wineserver -k 2>/dev/null
-    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
-    stop_all
-    rm -rf "$prefix"
-}
-trap cleanup EXIT
+wine_env "$prefix"
+trap 'stop_all; rm -rf "$prefix"' EXIT
 env -u DISPLAY timeout 120 wineboot -i >/dev/null 2>&1 || { echo "measure.sh: wineboot failed" >&2; exit 1; }
-start_xvfb || exit 1
-openbox >/dev/null 2>&1 &
-wm=$!
+start_x || exit 1
 runs=${RUNS:-7}
 
 # The probe's pixel must be free of the last run's window before the next one starts.
 felt_gone() {
     local end=$((SECONDS + 10)) r g b
     while [ "$SECONDS" -le "$end" ]; do
-        import -window root "$E2E_WORK/screen.png"
-        read -r r g b <<<"$(pixel "$E2E_WORK/screen.png" 200 150)"
+        import -window root "$WORK/screen.png"
+        read -r r g b <<<"$(pixel "$WORK/screen.png" 200 150)"
         [ "$g" -le $((r + 30)) ] && return 0
         sleep 0.1
     done

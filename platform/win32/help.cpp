@@ -11,70 +11,89 @@ namespace {
 constexpr int32_t HELP_WIDTH = 480;
 constexpr int32_t TEXT_ID = 1;
 
-bool StartsWithTag(const std::string& tag, const char* name) {
-    return tag == name;
+// The page as plain text, written as it is read.
+struct PlainText {
+    std::string out;
+    bool space = false;     // blanks seen since the last character
+    bool heading = false;   // inside a heading: written in capitals
+    bool skipping = false;  // inside the head: nothing shown
+    bool firstCell = false; // the next table cell opens its row
+};
+
+// Ends the line, with the given number of empty lines after it (never at the very start).
+void BreakLine(PlainText& t, int emptyLines) {
+    while (!t.out.empty() && t.out.back() == ' ')
+        t.out.pop_back();
+    int ends = 0;
+    for (size_t i = t.out.size(); i >= 2 && t.out.compare(i - 2, 2, "\r\n") == 0; i -= 2)
+        ends++;
+    for (; !t.out.empty() && ends < emptyLines + 1; ends++)
+        t.out += "\r\n";
+    t.space = false;
 }
 
 bool IsHeading(const std::string& tag) {
     return tag.size() == 2 && tag[0] == 'h' && tag[1] >= '1' && tag[1] <= '6';
 }
 
-// The page as text: paragraphs and headings apart, list items with a bullet, table cells
-// between bars, headings in capitals, runs of blanks as one.
-std::string PageText(const char* html, size_t length) {
-    std::string out;
-    bool space = false, heading = false, skipping = false, firstCell = false;
-    auto breakLine = [&](int blankLines) {
-        while (!out.empty() && out.back() == ' ')
-            out.pop_back();
-        int have = 0;
-        for (size_t i = out.size(); i >= 2 && out.compare(i - 2, 2, "\r\n") == 0; i -= 2)
-            have++;
-        for (; !out.empty() && have < blankLines + 1; have++)
-            out += "\r\n";
-        space = false;
-    };
-    for (size_t i = 0; i < length; i++) {
-        const char c = html[i];
-        if (c == '<') {
-            const size_t end = std::string(html + i, length - i).find('>');
-            if (end == std::string::npos)
-                break;
-            std::string tag(html + i + 1, end - 1);
-            i += end;
-            const bool closing = !tag.empty() && tag[0] == '/';
-            tag = tag.substr(closing ? 1 : 0, tag.find_first_of(" \t\r\n") - (closing ? 1 : 0));
-            CharLowerA(tag.data());
-            if (StartsWithTag(tag, "head"))
-                skipping = !closing;
-            else if (StartsWithTag(tag, "br"))
-                breakLine(0);
-            else if (IsHeading(tag) || tag == "p" || tag == "ul" || tag == "ol" || tag == "table")
-                breakLine(1), heading = IsHeading(tag) && !closing;
-            else if (tag == "li" && !closing)
-                breakLine(0), out += "  \x95 ";
-            else if (tag == "tr" && !closing)
-                breakLine(0), firstCell = true;
-            else if ((tag == "td" || tag == "th") && !closing)
-                out += firstCell ? "" : " | ", firstCell = false, space = false;
-            continue;
-        }
-        if (skipping)
-            continue;
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
-            space = true;
-            continue;
-        }
-        if (space && !out.empty() && out.back() != '\n' && out.back() != ' ')
-            out += ' ';
-        space = false;
-        const char shown = heading ? static_cast<char>(reinterpret_cast<uintptr_t>(CharUpperA(
-                                         reinterpret_cast<LPSTR>(uintptr_t{(unsigned char)c}))))
-                                   : c;
-        out += shown;
+// Paragraphs and headings stand apart, list items get a bullet, table cells a bar between them.
+void Tag(PlainText& t, std::string tag) {
+    const bool closing = !tag.empty() && tag[0] == '/';
+    tag = tag.substr(closing ? 1 : 0);
+    tag = tag.substr(0, tag.find_first_of(" \t\r\n"));
+    CharLowerA(tag.data());
+    if (tag == "head") {
+        t.skipping = !closing;
+    } else if (tag == "br") {
+        BreakLine(t, 0);
+    } else if (IsHeading(tag) || tag == "p" || tag == "ul" || tag == "ol" || tag == "table") {
+        BreakLine(t, 1);
+        t.heading = IsHeading(tag) && !closing;
+    } else if (tag == "li" && !closing) {
+        BreakLine(t, 0);
+        t.out += "  \x95 ";
+    } else if (tag == "tr" && !closing) {
+        BreakLine(t, 0);
+        t.firstCell = true;
+    } else if ((tag == "td" || tag == "th") && !closing) {
+        if (!t.firstCell)
+            t.out += " | ";
+        t.firstCell = t.space = false;
     }
-    breakLine(0);
-    return out;
+}
+
+void Character(PlainText& t, char c) {
+    if (t.skipping)
+        return;
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
+        t.space = true;
+        return;
+    }
+    if (t.space && !t.out.empty() && t.out.back() != '\n' && t.out.back() != ' ')
+        t.out += ' ';
+    t.space = false;
+    if (t.heading) // a character in place of a string: CharUpperA's own convention
+        c = static_cast<char>(reinterpret_cast<uintptr_t>(
+            CharUpperA(reinterpret_cast<LPSTR>(uintptr_t{static_cast<unsigned char>(c)}))));
+    t.out += c;
+}
+
+std::string PageText(const char* html, size_t length) {
+    PlainText t;
+    for (size_t i = 0; i < length; i++) {
+        if (html[i] != '<') {
+            Character(t, html[i]);
+            continue;
+        }
+        const void* close = std::memchr(html + i, '>', length - i);
+        if (close == nullptr)
+            break;
+        const size_t end = static_cast<size_t>(static_cast<const char*>(close) - html);
+        Tag(t, std::string(html + i + 1, end - i - 1));
+        i = end;
+    }
+    BreakLine(t, 0);
+    return t.out;
 }
 
 std::string HelpText() {
@@ -127,7 +146,7 @@ RECT PlaceBesideRoot() {
 
 } // namespace
 
-bool RegisterHelpClass() {
+void RegisterHelpClass() {
     WNDCLASSA wc{};
     wc.lpfnWndProc = HelpWindowProc;
     wc.hInstance = win.instance;
@@ -135,7 +154,7 @@ bool RegisterHelpClass() {
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "HelpClass";
-    return RegisterClassA(&wc) != 0;
+    RegisterClassA(&wc);
 }
 
 bool HelpKeyMessage(const MSG& msg) {

@@ -111,7 +111,8 @@ bool RegisterWindowClasses() {
         ErrorBox("can't create dice class!");
         return false;
     }
-    return RegisterHelpClass();
+    RegisterHelpClass();
+    return true;
 }
 
 bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight) {

@@ -41,8 +41,8 @@ void RequestQuitLater();
 // A key for rootKey / diceKey, or 0 when the message carries none of those the game takes.
 int32_t PlatformKeyOf(UINT message, WPARAM wParam);
 
-// The help window's class, registered with the game's own.
-bool RegisterHelpClass();
+// The help window's class, registered with the game's own; without it the help stays shut.
+void RegisterHelpClass();
 // Escape in the help window or its text closes it; true when the message was taken.
 bool HelpKeyMessage(const MSG& msg);
 

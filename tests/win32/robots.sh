@@ -16,7 +16,7 @@ new_players -r R1 -r R2
 end=$((SECONDS + 180))
 until [ -e h_score ] && [ "$(read_top_ten h_score | awk '$2 > 0' | wc -l)" -ge 2 ]; do
     [ "$SECONDS" -le "$end" ] || fail "no two results in h_score after 180 s"
-    kill -0 "$E2E_GAME_PID" 2>/dev/null || fail "the game ended during the robots' game"
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended during the robots' game"
     sleep 1
 done
 sleep 1
@@ -28,31 +28,31 @@ echo "$entries" | grep -q '^R2 ' || fail "no R2 in h_score: $entries"
 left=$(ls | grep -v -x -e state -e h_score -e stdout -e stderr)
 [ -z "$left" ] || fail "files left beside the data files: $left"
 
-window_shot "$ROOT" "$E2E_WORK/end.png"
-menu=$(menu_height "$E2E_WORK/end.png") || fail "no client area"
+window_shot "$ROOT" "$WORK/end.png"
+menu=$(menu_height "$WORK/end.png") || fail "no client area"
 for column in 0 1; do
     for row in 0 1 2 3 4 5 8 9 10 11 12 13 14 15 16 17; do
         read -r x y w h <<<"$(cell_box $column $row)"
-        [ "$(count_dark "$E2E_WORK/end.png" "$x" $((y + menu)) "$w" "$h")" -gt 0 ] ||
+        [ "$(count_dark "$WORK/end.png" "$x" $((y + menu)) "$w" "$h")" -gt 0 ] ||
             fail "empty cell: column $column row $row"
     done
 done
 read -r x y w h <<<"$(cell_box 2 17)"
-[ "$(count_dark "$E2E_WORK/end.png" "$x" $((y + menu)) "$w" "$h")" = 0 ] ||
+[ "$(count_dark "$WORK/end.png" "$x" $((y + menu)) "$w" "$h")" = 0 ] ||
     fail "a third column has a total"
 
 # The panel right of the sheet: framed in black, white, two lines of results and no more.
 left=$((8 * WIN_W + WIN_AW / 4)) top=$((WIN_TH / 2 + menu))
-read -r r g b <<<"$(pixel "$E2E_WORK/end.png" "$left" $((top + 100)))"
+read -r r g b <<<"$(pixel "$WORK/end.png" "$left" $((top + 100)))"
 [ "$r$g$b" = 000 ] || fail "no frame at the top-ten panel's left edge: $r $g $b"
-read -r r g b <<<"$(pixel "$E2E_WORK/end.png" $((left + 30)) $((top + 9 * WIN_H)))"
+read -r r g b <<<"$(pixel "$WORK/end.png" $((left + 30)) $((top + 9 * WIN_H)))"
 [ "$r$g$b" = 255255255 ] || fail "the top-ten panel is not white: $r $g $b"
 x=$((8 * WIN_W + WIN_AW))
 for i in 0 1; do
-    [ "$(count_dark "$E2E_WORK/end.png" "$x" $((WIN_TH + i * WIN_H + menu)) 60 "$WIN_TH")" -gt 20 ] ||
+    [ "$(count_dark "$WORK/end.png" "$x" $((WIN_TH + i * WIN_H + menu)) 60 "$WIN_TH")" -gt 20 ] ||
         fail "no result in line $i of the panel"
 done
-[ "$(count_dark "$E2E_WORK/end.png" "$x" $((WIN_TH + 2 * WIN_H + menu)) 60 $((7 * WIN_H)))" = 0 ] ||
+[ "$(count_dark "$WORK/end.png" "$x" $((WIN_TH + 2 * WIN_H + menu)) 60 $((7 * WIN_H)))" = 0 ] ||
     fail "more than two results shown"
 
 keys "$ROOT" alt+f a

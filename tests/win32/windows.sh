@@ -10,14 +10,14 @@ wine_setup win32 "$1" "$2" "$3"
 start_root
 sleep 1
 shot start
-window_shot "$ROOT" "$E2E_WORK/root.png"
-read -r width height <<<"$(identify -format '%w %h' "$E2E_WORK/root.png")"
+window_shot "$ROOT" "$WORK/root.png"
+read -r width height <<<"$(identify -format '%w %h' "$WORK/root.png")"
 # The outer width 8W + 120 less the two 4-pixel sizing borders.
 [ "$width" = $((8 * WIN_W + 120 - 8)) ] || fail "root window $width wide: not the System font's"
-menu=$(menu_height "$E2E_WORK/root.png") || fail "no client area below the menu bar"
-[ "$(region_differs "$E2E_WORK/root.png" $((width - 120)) $((height - 88)) \
-    "$E2E_ROOT/res/pic/logo.bmp")" = 0 ] || fail "no logo in the bottom-right corner"
-read -r r g b <<<"$(pixel "$E2E_WORK/root.png" 150 $((menu + 150)))"
+menu=$(menu_height "$WORK/root.png") || fail "no client area below the menu bar"
+[ "$(region_differs "$WORK/root.png" $((width - 120)) $((height - 88)) \
+    "$WIN_ROOT/res/pic/logo.bmp")" = 0 ] || fail "no logo in the bottom-right corner"
+read -r r g b <<<"$(pixel "$WORK/root.png" 150 $((menu + 150)))"
 [ "$g" -gt $((r + 30)) ] || fail "no felt behind the empty sheet: $r $g $b"
 
 keys "$ROOT" alt+h o
@@ -39,17 +39,17 @@ new_players AB
 
 dice=$(wait_window "Spelare: AB   Kvar: 2" 20) || fail "no dice window for the human turn"
 sleep 0.5
-window_shot "$dice" "$E2E_WORK/dice.png"
-top=$(dice_top "$E2E_WORK/dice.png") || fail "no die faces in the dice window"
-read -r -a before <<<"$(dice_faces "$E2E_WORK/dice.png" "$top")"
+window_shot "$dice" "$WORK/dice.png"
+top=$(dice_top "$WORK/dice.png") || fail "no die faces in the dice window"
+read -r -a before <<<"$(dice_faces "$WORK/dice.png" "$top")"
 [[ "${before[*]}" =~ ^(free[1-6] ){4}free[1-6]$ ]] || fail "the first throw shows ${before[*]}"
 
 # Key 1 holds the first die; "&Lika" then holds every die that shows the same face.
 keys "$dice" 1 alt+l
 sleep 0.5
 shot human
-window_shot "$dice" "$E2E_WORK/held.png"
-read -r -a held <<<"$(dice_faces "$E2E_WORK/held.png" "$top")"
+window_shot "$dice" "$WORK/held.png"
+read -r -a held <<<"$(dice_faces "$WORK/held.png" "$top")"
 for i in 0 1 2 3 4; do
     want=${before[i]}
     [ "${before[i]}" = "${before[0]}" ] && want=held${before[i]#free}
@@ -67,8 +67,8 @@ wait_window "Spelare: AB   Kvar: 2" 20 >/dev/null || fail "the game is gone afte
 # Two throws more: the held dice keep their faces; the last throw ends the throwing.
 keys "$dice" alt+k
 wait_window "Spelare: AB   Kvar: 1" 20 >/dev/null || fail "Kasta did not count the throw"
-window_shot "$dice" "$E2E_WORK/thrown.png"
-read -r -a thrown <<<"$(dice_faces "$E2E_WORK/thrown.png" "$top")"
+window_shot "$dice" "$WORK/thrown.png"
+read -r -a thrown <<<"$(dice_faces "$WORK/thrown.png" "$top")"
 for i in 0 1 2 3 4; do
     [[ ${held[i]} != held* ]] || [ "${thrown[i]}" = "${held[i]}" ] ||
         fail "held die $i changed from ${held[i]} to ${thrown[i]}"
@@ -79,9 +79,9 @@ wait_gone "Spelare: AB   Kvar: 1" 20 || fail "the dice window stays after the la
 # Down proposes the first free row, Return scores it: the next turn comes up.
 keys "$ROOT" Down Return
 wait_window "Spelare: AB   Kvar: 2" 20 >/dev/null || fail "no second turn after scoring a row"
-window_shot "$ROOT" "$E2E_WORK/scored.png"
+window_shot "$ROOT" "$WORK/scored.png"
 read -r x y w h <<<"$(cell_box 0 0)"
-[ "$(count_dark "$E2E_WORK/scored.png" "$x" $((y + menu)) "$w" "$h")" -gt 0 ] ||
+[ "$(count_dark "$WORK/scored.png" "$x" $((y + menu)) "$w" "$h")" -gt 0 ] ||
     fail "nothing written in the first row"
 
 keys "$ROOT" alt+f a
