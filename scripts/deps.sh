@@ -5,11 +5,11 @@
 set -eu
 group_run="g++ cmake ninja-build make pkg-config libwxgtk3.2-dev libsdl2-mixer-dev libgc-dev
 fonts-dejavu-core"
-# The 32-bit Windows build: MinGW-w64 with POSIX threads, and wine (32-bit, from i386).
-group_windows_pkgs="g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386 fonts-wine"
-group_windows="$group_windows_pkgs xvfb xauth xdotool openbox imagemagick x11-utils"
-group_test="$group_run clang libclang-rt-14-dev libgtest-dev libbenchmark-dev xvfb xauth xdotool
-openbox imagemagick x11-utils $group_windows_pkgs"
+# windows: MinGW-w64 for i686 with POSIX threads, and wine (its 32-bit half from i386) with
+# its fonts under a private X server with openbox.
+group_windows="g++ cmake ninja-build make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine
+wine32:i386 fonts-wine xvfb xauth xdotool openbox imagemagick x11-utils"
+group_test="$group_run $group_windows clang libclang-rt-14-dev libgtest-dev libbenchmark-dev"
 pkgs=""
 for g in "${@:-run}"; do
     var="group_$g"
