@@ -46,10 +46,10 @@ test-sanitize: deps-test
 	@cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j2 -LE 'wine|web'
 
-bench: deps-test
+bench: deps-test windows
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)
-	./scripts/bench.sh $(BUILD)
+	WINDOWS_BUILD=$(WINDOWS_BUILD) ./scripts/bench.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(WINDOWS_BUILD)
