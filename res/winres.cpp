@@ -161,7 +161,7 @@ void WriteMenu(std::ostream& rc, const char* name, const MenuEntry* entries, int
     for (int32_t i = 0; i < count; i++) {
         const MenuEntry& e = entries[i];
         for (; depth > e.depth; depth--)
-            rc << std::string(2 * depth + 2, ' ') << "END\n";
+            rc << std::string(2 * depth, ' ') << "END\n";
         const std::string indent(2 * e.depth + 2, ' ');
         if (e.commandId == 0) {
             rc << indent << "POPUP " << Quoted(e.text) << "\n" << indent << "BEGIN\n";
