@@ -14,6 +14,7 @@ keys "$ROOT" alt+f n
 dialog=$(wait_untitled 20) || fail "no player dialog"
 keys "$dialog"
 new_players -r R1 -r R2
+wait_sheet
 sleep 4 # a couple of robot throws, well inside the game
 "$closer" "$ROOT" || fail "cannot send the close request"
 start=$SECONDS

@@ -8,15 +8,15 @@ set -u
 wine_setup win32 "$1" "$2" "$3"
 
 start_root
-sleep 1
+# Painted once the logo stands in the bottom-right corner, copied pixel for pixel.
+logo=$(signature "$WIN_ROOT/res/pic/logo.bmp")
+until_true 20 'window_shot $ROOT $WORK/root.png && read -r width height <<<"$(identify -format "%w %h" $WORK/root.png)" &&
+    [ "$(signature $WORK/root.png 120x88+$((width - 120))+$((height - 88)))" = "$logo" ]' ||
+    fail "no logo in the bottom-right corner"
 shot start
-window_shot "$ROOT" "$WORK/root.png"
-read -r width height <<<"$(identify -format '%w %h' "$WORK/root.png")"
 # The outer width 8W + 120 less the two 4-pixel sizing borders.
 [ "$width" = $((8 * WIN_W + 120 - 8)) ] || fail "root window $width wide: not the System font's"
 menu=$(menu_height "$WORK/root.png") || fail "no client area below the menu bar"
-[ "$(region_differs "$WORK/root.png" $((width - 120)) $((height - 88)) \
-    "$WIN_ROOT/res/pic/logo.bmp")" = 0 ] || fail "no logo in the bottom-right corner"
 read -r r g b <<<"$(pixel "$WORK/root.png" 150 $((menu + 150)))"
 [ "$g" -gt $((r + 30)) ] || fail "no felt behind the empty sheet: $r $g $b"
 
@@ -38,23 +38,18 @@ keys "$dialog"
 new_players AB
 
 dice=$(wait_window "Spelare: AB   Kvar: 2" 20) || fail "no dice window for the human turn"
-sleep 0.5
-window_shot "$dice" "$WORK/dice.png"
-top=$(dice_top "$WORK/dice.png") || fail "no die faces in the dice window"
+until_true 20 'window_shot $dice $WORK/dice.png && top=$(dice_top $WORK/dice.png)' ||
+    fail "no die faces in the dice window"
 read -r -a before <<<"$(dice_faces "$WORK/dice.png" "$top")"
 [[ "${before[*]}" =~ ^(free[1-6] ){4}free[1-6]$ ]] || fail "the first throw shows ${before[*]}"
 
 # Key 1 holds the first die; "&Lika" then holds every die that shows the same face.
+want=$(for f in "${before[@]}"; do [ "$f" = "${before[0]}" ] && echo "held${f#free}" || echo "$f"; done | paste -sd' ')
 keys "$dice" 1 alt+l
-sleep 0.5
+until_true 10 'window_shot $dice $WORK/held.png && [ "$(dice_faces $WORK/held.png $top)" = "$want" ]' ||
+    fail "after 1 and Lika the dice show $(dice_faces "$WORK/held.png" "$top"), not $want"
 shot human
-window_shot "$dice" "$WORK/held.png"
-read -r -a held <<<"$(dice_faces "$WORK/held.png" "$top")"
-for i in 0 1 2 3 4; do
-    want=${before[i]}
-    [ "${before[i]}" = "${before[0]}" ] && want=held${before[i]#free}
-    [ "${held[i]}" = "$want" ] || fail "die $i shows ${held[i]} after 1 and Lika, not $want"
-done
+read -r -a held <<<"$want"
 
 # "&Nytt spel" during the game asks first (Ja / Nej); No leaves the game as it was.
 keys "$ROOT" alt+f n
