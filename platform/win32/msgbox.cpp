@@ -50,6 +50,6 @@ int ShowMessageBox(const char* text, const char* caption, int style, int icon, b
     }
     if (!yesNo)
         return MBOX_ANSWER_OK;
-    // Escape or a closed box counts as No.
+    // Anything but Yes is No: wine answers Escape on a Yes/No box, which Windows ignores.
     return answer == IDYES ? MBOX_ANSWER_YES : MBOX_ANSWER_NO;
 }

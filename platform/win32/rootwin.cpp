@@ -22,7 +22,7 @@ LRESULT CALLBACK RootWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     const PlatformEvents& e = platformEvents;
     switch (message) {
     case WM_CREATE:
-        win.root = hwnd; // the handler already sets the menu's check marks through it
+        win.root = hwnd; // first: the handler sets the menu's check marks through it
         CallHandler(e.rootCreate);
         return 0;
     case WM_CLOSE:
