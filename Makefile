@@ -4,16 +4,21 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 PACKAGE_BUILD ?= build-package
 WEB_BUILD ?= build-web
+WINDOWS_BUILD ?= build-windows
 PREFIX ?= /usr/local
 GENERATOR := -G Ninja
 
-.PHONY: deps-run deps-test deps-web build run install package test test-sanitize bench clean web
+.PHONY: deps-run deps-test deps-web deps-windows build run install package windows web test \
+	test-sanitize bench clean
 
 deps-run:
 	@./scripts/deps.sh run
 
 deps-test:
 	@./scripts/deps.sh test
+
+deps-windows:
+	@./scripts/deps.sh windows
 
 build: deps-run
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=OFF \
@@ -40,9 +45,18 @@ package:
 	@mkdir -p $(BUILD) && cp $(PACKAGE_BUILD)/*.deb $(BUILD)/
 	@cd $(PACKAGE_BUILD) && ls *.deb | sed 's|^|$(BUILD)/|'
 
-test: deps-test web
+# The 32-bit Windows game, cross-compiled: dyxel.exe, dyxel-sim.exe and the zip that holds both.
+windows: deps-windows
+	@cmake -S . -B $(WINDOWS_BUILD) $(GENERATOR) --no-warn-unused-cli \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DDYXEL_PLATFORM=win32 -DDYXEL_SYSTEM_RAND=ON \
+		-DDYXEL_TESTS=OFF -DDYXEL_BENCH=OFF -DDYXEL_FUZZ=OFF >/dev/null
+	@cmake --build $(WINDOWS_BUILD)
+
+# The wine tests of the native tree use the Windows build's artifacts.
+test: deps-test windows web
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_TESTS=ON \
-		-DDYXEL_BENCH=ON >/dev/null
+		-DDYXEL_BENCH=ON -DDYXEL_WINDOWS_BUILD=$(abspath $(WINDOWS_BUILD)) >/dev/null
 	@cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure -j2
 
@@ -53,13 +67,13 @@ test-sanitize: deps-test
 	@cmake --build $(ASAN_BUILD)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j2 -LE 'wine|web'
 
-bench: deps-test web
+bench: deps-test windows web
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDYXEL_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)
-	./scripts/bench.sh $(BUILD)
+	WINDOWS_BUILD=$(WINDOWS_BUILD) ./scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD) $(WINDOWS_BUILD)
 
 deps-web:
 	@./scripts/deps.sh web

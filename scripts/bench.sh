@@ -11,3 +11,7 @@ fi
 if [ -x bench/web/measure.sh ] && [ -e "${WEB_BUILD:-build-web}/dyxel.js" ]; then
   bench/web/measure.sh "${WEB_BUILD:-build-web}"
 fi
+# The Windows game under wine, when make windows has built it.
+if [ -x bench/win32/measure.sh ] && [ -f "${WINDOWS_BUILD:-build-windows}/dyxel.exe" ]; then
+  bench/win32/measure.sh "$build" "${WINDOWS_BUILD:-build-windows}"
+fi
