@@ -2,6 +2,7 @@
 // out for: exact pixel fills for outlines centred on the edges, lines without their end point,
 // and opaque text in the game's font (DejaVu Sans 10 pt, shipped with the page).
 #include "platform/draw.h"
+#include "platform/strokes.h"
 #include "platform/web/webplatform.h"
 
 namespace {
@@ -83,34 +84,21 @@ void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t
     Colour inside;
     if (brushColour(s->brush, &inside))
         fill(s, left, top, right, bottom, inside);
-    if (right - left < 1 || bottom - top < 1)
-        return;
-    // The edges run along the outermost pixel rows and columns; a pen of width w covers w / 2
-    // pixels above (left of) an edge and the rest below (right of) it, as a line does.
-    const int32_t w = s->pen.width > 1 ? s->pen.width : 1;
-    const int32_t out = w / 2, in = w - out;
-    const int32_t l = left - out, t = top - out, r = right - 1 + in, b = bottom - 1 + in;
-    const Colour c = s->pen.colour;
-    fill(s, l, t, r, t + w, c);
-    fill(s, l, b - w, r, b, c);
-    fill(s, l, t, l + w, b, c);
-    fill(s, r - w, t, r, b, c);
+    Rect bands[4];
+    if (OutlineBands(left, top, right, bottom, s->pen.width, bands))
+        for (const Rect& band : bands)
+            fill(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
 }
 
 void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    Rect band;
     if (!drawable(s) || (x0 == x1 && y0 == y1))
         return;
-    const int32_t w = s->pen.width > 1 ? s->pen.width : 1;
-    const int32_t out = w / 2;
-    if (y0 == y1) {
-        const int32_t l = x0 < x1 ? x0 : x1 + 1, r = x0 < x1 ? x1 : x0 + 1;
-        fill(s, l, y0 - out, r, y0 - out + w, s->pen.colour);
-    } else if (x0 == x1) {
-        const int32_t t = y0 < y1 ? y0 : y1 + 1, b = y0 < y1 ? y1 : y0 + 1;
-        fill(s, x0 - out, t, x0 - out + w, b, s->pen.colour);
-    } else {
-        dyxel_line(s->canvas, x0, y0, x1, y1, w, static_cast<int32_t>(s->pen.colour));
-    }
+    if (LineBand(x0, y0, x1, y1, s->pen.width, &band))
+        fill(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
+    else
+        dyxel_line(s->canvas, x0, y0, x1, y1, s->pen.width > 1 ? s->pen.width : 1,
+                   static_cast<int32_t>(s->pen.colour));
 }
 
 void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
@@ -121,12 +109,11 @@ void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
 
 void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
     Colour c;
-    if (!drawable(s) || !brushColour(brush, &c) || r.right <= r.left || r.bottom <= r.top)
-        return;
-    fill(s, r.left, r.top, r.right, r.top + 1, c);
-    fill(s, r.left, r.bottom - 1, r.right, r.bottom, c);
-    fill(s, r.left, r.top, r.left + 1, r.bottom, c);
-    fill(s, r.right - 1, r.top, r.right, r.bottom, c);
+    Rect bands[4];
+    if (drawable(s) && brushColour(brush, &c) &&
+        OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
+        for (const Rect& band : bands)
+            fill(s, band.left, band.top, band.right, band.bottom, c);
 }
 
 void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {

@@ -1,6 +1,7 @@
 // Drawing surfaces over the windows' backing bitmaps, with the Windows drawing rules the sheet
 // was laid out for: outlines centred on the edges, lines without their end point, opaque text.
 #include "platform/draw.h"
+#include "platform/strokes.h"
 #include "platform/wx/draw.h"
 #include "platform/wx/frames.h"
 #include "platform/wx/text.h"
@@ -139,32 +140,20 @@ void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t
     wxColour fill;
     if (BrushColour(s->brush, &fill))
         FillPixels(s, left, top, right, bottom, fill);
-    const int32_t w = std::max(1, s->pen.width);
-    if (right - left < 1 || bottom - top < 1)
-        return;
-    // The edges run along the outermost pixel rows and columns of the rectangle; like a line,
-    // a pen of width w covers w / 2 pixels above (left of) an edge and the rest below (right).
-    const int32_t out = w / 2, in = w - out;
-    const wxColour c = ToWx(s->pen.colour);
-    const int32_t l = left - out, t = top - out, r = right - 1 + in, b = bottom - 1 + in;
-    FillPixels(s, l, t, r, t + w, c);
-    FillPixels(s, l, b - w, r, b, c);
-    FillPixels(s, l, t, l + w, b, c);
-    FillPixels(s, r - w, t, r, b, c);
+    Rect bands[4];
+    if (OutlineBands(left, top, right, bottom, s->pen.width, bands))
+        for (const Rect& band : bands)
+            FillPixels(s, band.left, band.top, band.right, band.bottom, ToWx(s->pen.colour));
 }
 
 void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
+    Rect band;
     if (!Drawable(s) || (x0 == x1 && y0 == y1))
         return;
     const int32_t w = std::max(1, s->pen.width);
-    const int32_t out = w / 2;
     const wxColour c = ToWx(s->pen.colour);
-    if (y0 == y1) {
-        const int32_t l = x0 < x1 ? x0 : x1 + 1, r = x0 < x1 ? x1 : x0 + 1;
-        FillPixels(s, l, y0 - out, r, y0 - out + w, c);
-    } else if (x0 == x1) {
-        const int32_t t = y0 < y1 ? y0 : y1 + 1, b = y0 < y1 ? y1 : y0 + 1;
-        FillPixels(s, x0 - out, t, x0 - out + w, b, c);
+    if (LineBand(x0, y0, x1, y1, w, &band)) {
+        FillPixels(s, band.left, band.top, band.right, band.bottom, c);
     } else {
         wxMemoryDC* dc = s->target->dc;
         dc->SetPen(wxPen(c, w));
@@ -183,12 +172,11 @@ void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
 
 void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
     wxColour c;
-    if (!Drawable(s) || !BrushColour(brush, &c) || r.right <= r.left || r.bottom <= r.top)
-        return;
-    FillPixels(s, r.left, r.top, r.right, r.top + 1, c);
-    FillPixels(s, r.left, r.bottom - 1, r.right, r.bottom, c);
-    FillPixels(s, r.left, r.top, r.left + 1, r.bottom, c);
-    FillPixels(s, r.right - 1, r.top, r.right, r.bottom, c);
+    Rect bands[4];
+    if (Drawable(s) && BrushColour(brush, &c) &&
+        OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
+        for (const Rect& band : bands)
+            FillPixels(s, band.left, band.top, band.right, band.bottom, c);
 }
 
 void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {

@@ -1,5 +1,6 @@
 // Drawing into the fake's pixel buffers: rectangles, lines, text and pictures, with the pen,
 // brush and text colour that the surface holds, as the ui selects them.
+#include "platform/strokes.h"
 #include "res/resources.h"
 #include "tests/fake/fake.h"
 #include <algorithm>
@@ -111,25 +112,20 @@ void SetTextColour(Surface* s, Colour colour) {
     s->text = colour;
 }
 
-// The pen is centred on the edges: width w covers from (w - 1) / 2 outside to w / 2 inside.
 void DrawRectangle(Surface* s, int32_t l, int32_t t, int32_t r, int32_t b) {
     if (s->brush != BRUSH_HOLLOW)
         put(s, l, t, r, b, brushColour(s->brush));
-    const int32_t w = std::max(1, s->pen.width), out = (w - 1) / 2;
-    const Colour c = s->pen.colour;
-    put(s, l - out, t - out, r + w - 1 - out, t - out + w, c);
-    put(s, l - out, b - 1 - out, r + w - 1 - out, b - 1 - out + w, c);
-    put(s, l - out, t - out, l - out + w, b + w - 1 - out, c);
-    put(s, r - 1 - out, t - out, r - 1 - out + w, b + w - 1 - out, c);
+    Rect bands[4];
+    if (OutlineBands(l, t, r, b, s->pen.width, bands))
+        for (const Rect& band : bands)
+            put(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
 }
 
+// The sheet draws only lines across and down.
 void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    const int32_t w = std::max(1, s->pen.width), out = (w - 1) / 2;
-    const int32_t steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
-    for (int32_t i = 0; i < steps; i++) { // the end point is not drawn
-        const int32_t x = x0 + (x1 - x0) * i / steps, y = y0 + (y1 - y0) * i / steps;
-        put(s, x - out, y - out, x - out + w, y - out + w, s->pen.colour);
-    }
+    Rect band;
+    if (LineBand(x0, y0, x1, y1, s->pen.width, &band))
+        put(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
 }
 
 void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
@@ -137,11 +133,10 @@ void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
 }
 
 void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    const Colour c = brushColour(brush);
-    put(s, r.left, r.top, r.right, r.top + 1, c);
-    put(s, r.left, r.bottom - 1, r.right, r.bottom, c);
-    put(s, r.left, r.top, r.left + 1, r.bottom, c);
-    put(s, r.right - 1, r.top, r.right, r.bottom, c);
+    Rect bands[4];
+    if (OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
+        for (const Rect& band : bands)
+            put(s, band.left, band.top, band.right, band.bottom, brushColour(brush));
 }
 
 // Each character is a cell of the average width on white, with a pattern of ink that depends on
