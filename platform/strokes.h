@@ -3,6 +3,16 @@
 #pragma once
 #include "platform/draw.h"
 
+// What a freshly acquired surface draws with. A platform whose Surface starts with this state
+// (derives from it) gets SelectPen, SelectDefaultPen, SelectBrush and SetTextColour from
+// platform/paint.cpp, and says how to find the state with PaintStateOf.
+struct PaintState {
+    Pen pen = {1, RgbColour(0, 0, 0)};
+    StockBrush brush = BRUSH_WHITE;
+    Colour textColour = RgbColour(0, 0, 0);
+};
+PaintState* PaintStateOf(Surface* s); // null for a null surface
+
 // The outline of (left, top, right, bottom) along its outermost pixel rows and columns, as four
 // bands, for a pen of `width` (at least 1): width / 2 pixels outside each edge, the rest inside.
 // False for an empty rectangle. A frame one pixel wide is the outline of width 1.

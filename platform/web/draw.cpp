@@ -7,8 +7,6 @@
 
 namespace {
 
-const Pen DEFAULT_PEN = {1, RgbColour(0, 0, 0)};
-
 // The default GUI font of the Linux build under X, which the page's font reproduces: the sheet
 // is laid out from these two figures, so the page and the Linux game look the same.
 constexpr int32_t TEXT_HEIGHT = 17;
@@ -41,7 +39,7 @@ void fill(const Surface* s, int32_t l, int32_t t, int32_t r, int32_t b, Colour c
 }
 
 Surface* acquire(int32_t canvas) {
-    return new Surface{canvas, DEFAULT_PEN, BRUSH_WHITE, RgbColour(0, 0, 0)};
+    return new Surface{{}, canvas};
 }
 
 } // namespace
@@ -62,20 +60,8 @@ void ReleaseSurface(Surface* s) {
     delete s;
 }
 
-void SelectPen(Surface* s, const Pen& pen) {
-    if (s != nullptr)
-        s->pen = pen;
-}
-void SelectDefaultPen(Surface* s) {
-    SelectPen(s, DEFAULT_PEN);
-}
-void SelectBrush(Surface* s, StockBrush brush) {
-    if (s != nullptr)
-        s->brush = brush;
-}
-void SetTextColour(Surface* s, Colour colour) {
-    if (s != nullptr)
-        s->textColour = colour;
+PaintState* PaintStateOf(Surface* s) {
+    return s;
 }
 
 void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {

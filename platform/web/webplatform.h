@@ -2,6 +2,7 @@
 // JavaScript functions they call (imports.js). Not for the game.
 #pragma once
 #include "platform/draw.h"
+#include "platform/strokes.h"
 #include "platform/window.h"
 #include <cstdint>
 
@@ -111,11 +112,8 @@ struct WebWindows {
 extern WebWindows windows;
 
 // A surface is a canvas and the drawing state selected into it.
-struct Surface {
+struct Surface : PaintState {
     int32_t canvas; // a WebCanvas
-    Pen pen;
-    StockBrush brush;
-    Colour textColour;
 };
 
 // Dispatches the queued events of the classes in `mask`; false when there were none.

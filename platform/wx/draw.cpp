@@ -14,11 +14,8 @@
 #include <wx/mstream.h>
 #include <wx/settings.h>
 
-struct Surface {
+struct Surface : PaintState {
     BackedWindow* target;
-    Pen pen;
-    StockBrush brush;
-    Colour textColour;
     wxRect touched;
 };
 
@@ -32,8 +29,6 @@ namespace {
 wxColour ToWx(Colour c) {
     return wxColour((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
-
-const Pen DEFAULT_PEN = {1, RgbColour(0, 0, 0)};
 
 bool BrushColour(StockBrush brush, wxColour* out) {
     switch (brush) {
@@ -71,7 +66,7 @@ bool Drawable(const Surface* s) {
 }
 
 Surface* Acquire(BackedWindow* target) {
-    Surface* s = new Surface{target, DEFAULT_PEN, BRUSH_WHITE, RgbColour(0, 0, 0), wxRect()};
+    Surface* s = new Surface{{}, target, wxRect()};
     if (target == nullptr || !target->Backing().IsOk())
         return s; // drawing goes nowhere; the ui still gets a valid handle
     if (target->surfaceUsers++ == 0) {
@@ -118,20 +113,8 @@ void ReleaseSurface(Surface* s) {
     delete s;
 }
 
-void SelectPen(Surface* s, const Pen& pen) {
-    if (s != nullptr)
-        s->pen = pen;
-}
-void SelectDefaultPen(Surface* s) {
-    SelectPen(s, DEFAULT_PEN);
-}
-void SelectBrush(Surface* s, StockBrush brush) {
-    if (s != nullptr)
-        s->brush = brush;
-}
-void SetTextColour(Surface* s, Colour colour) {
-    if (s != nullptr)
-        s->textColour = colour;
+PaintState* PaintStateOf(Surface* s) {
+    return s;
 }
 
 void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {

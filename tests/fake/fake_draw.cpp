@@ -7,12 +7,9 @@
 #include <cstring>
 #include <fstream>
 
-struct Surface {
+struct Surface : PaintState {
     FakeImage* image;
     int32_t x0, y0; // the surface's origin in the window
-    Pen pen;
-    StockBrush brush;
-    Colour text;
 };
 
 struct Picture {
@@ -80,7 +77,7 @@ void put(Surface* s, int32_t x, int32_t y, int32_t r, int32_t b, Colour c) {
 
 Surface* acquire(WindowId w, int32_t x0, int32_t y0) {
     fake.openSurfaces++;
-    return new Surface{&fake.window[w], x0, y0, Pen{1, 0}, BRUSH_WHITE, 0};
+    return new Surface{{}, &fake.window[w], x0, y0};
 }
 
 } // namespace
@@ -99,17 +96,8 @@ void ReleaseSurface(Surface* s) {
     delete s;
 }
 
-void SelectPen(Surface* s, const Pen& pen) {
-    s->pen = pen;
-}
-void SelectDefaultPen(Surface* s) {
-    s->pen = Pen{1, 0};
-}
-void SelectBrush(Surface* s, StockBrush brush) {
-    s->brush = brush;
-}
-void SetTextColour(Surface* s, Colour colour) {
-    s->text = colour;
+PaintState* PaintStateOf(Surface* s) {
+    return s;
 }
 
 void DrawRectangle(Surface* s, int32_t l, int32_t t, int32_t r, int32_t b) {
@@ -151,7 +139,7 @@ void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length
         for (int32_t k = 0; k < 32 && bits != 0; k++, bits >>= 1)
             if (bits & 1)
                 put(s, left + 1 + k % (cw - 2), y + 3 + (k * 3) % (ch - 6), left + 2 + k % (cw - 2),
-                    y + 4 + (k * 3) % (ch - 6), s->text);
+                    y + 4 + (k * 3) % (ch - 6), s->textColour);
     }
 }
 
