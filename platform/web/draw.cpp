@@ -12,30 +12,8 @@ namespace {
 constexpr int32_t TEXT_HEIGHT = 17;
 constexpr int32_t AVG_CHAR_WIDTH = 8;
 
-bool brushColour(StockBrush brush, Colour* out) {
-    switch (brush) {
-    case BRUSH_WHITE:
-        *out = RgbColour(255, 255, 255);
-        return true;
-    case BRUSH_BLACK:
-        *out = RgbColour(0, 0, 0);
-        return true;
-    case BRUSH_LIGHT_GREY:
-        *out = RgbColour(192, 192, 192);
-        return true;
-    case BRUSH_HOLLOW:
-        break;
-    }
-    return false;
-}
-
 bool drawable(const Surface* s) {
     return s != nullptr && s->canvas != CANVAS_NONE && !windows.rootGone;
-}
-
-void fill(const Surface* s, int32_t l, int32_t t, int32_t r, int32_t b, Colour c) {
-    if (r > l && b > t)
-        dyxel_fill(s->canvas, l, t, r, b, static_cast<int32_t>(c));
 }
 
 Surface* acquire(int32_t canvas) {
@@ -61,45 +39,16 @@ void ReleaseSurface(Surface* s) {
 }
 
 PaintState* PaintStateOf(Surface* s) {
-    return s;
+    return drawable(s) ? s : nullptr;
 }
 
-void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    if (!drawable(s))
-        return;
-    Colour inside;
-    if (brushColour(s->brush, &inside))
-        fill(s, left, top, right, bottom, inside);
-    Rect bands[4];
-    if (OutlineBands(left, top, right, bottom, s->pen.width, bands))
-        for (const Rect& band : bands)
-            fill(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
+void FillPixels(Surface* s, const Rect& r, Colour c) {
+    if (r.right > r.left && r.bottom > r.top)
+        dyxel_fill(s->canvas, r.left, r.top, r.right, r.bottom, static_cast<int32_t>(c));
 }
 
-void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    Rect band;
-    if (!drawable(s) || (x0 == x1 && y0 == y1))
-        return;
-    if (LineBand(x0, y0, x1, y1, s->pen.width, &band))
-        fill(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
-    else
-        dyxel_line(s->canvas, x0, y0, x1, y1, s->pen.width > 1 ? s->pen.width : 1,
-                   static_cast<int32_t>(s->pen.colour));
-}
-
-void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    Colour c;
-    if (drawable(s) && brushColour(brush, &c))
-        fill(s, r.left, r.top, r.right, r.bottom, c);
-}
-
-void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    Colour c;
-    Rect bands[4];
-    if (drawable(s) && brushColour(brush, &c) &&
-        OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
-        for (const Rect& band : bands)
-            fill(s, band.left, band.top, band.right, band.bottom, c);
+void DrawSlantedLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, const Pen& pen) {
+    dyxel_line(s->canvas, x0, y0, x1, y1, pen.width, static_cast<int32_t>(pen.colour));
 }
 
 void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {

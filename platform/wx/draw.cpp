@@ -30,29 +30,13 @@ wxColour ToWx(Colour c) {
     return wxColour((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
 }
 
-bool BrushColour(StockBrush brush, wxColour* out) {
-    switch (brush) {
-    case BRUSH_WHITE:
-        *out = *wxWHITE;
-        return true;
-    case BRUSH_BLACK:
-        *out = *wxBLACK;
-        return true;
-    case BRUSH_LIGHT_GREY:
-        *out = wxColour(192, 192, 192);
-        return true;
-    case BRUSH_HOLLOW:
-        break;
-    }
-    return false;
-}
-
 // Fills pixels [l, r) x [t, b) exactly, clipped to the bitmap, and records them as touched.
-void FillPixels(Surface* s, int32_t l, int32_t t, int32_t r, int32_t b, const wxColour& c) {
-    if (r <= l || b <= t)
+void fillPixels(Surface* s, const Rect& r, const wxColour& c) {
+    if (r.right <= r.left || r.bottom <= r.top)
         return;
     const wxSize size = s->target->Backing().GetSize();
-    const wxRect area = wxRect(l, t, r - l, b - t).Intersect(wxRect(size));
+    const wxRect area =
+        wxRect(r.left, r.top, r.right - r.left, r.bottom - r.top).Intersect(wxRect(size));
     if (area.IsEmpty())
         return;
     s->target->dc->SetPen(*wxTRANSPARENT_PEN);
@@ -114,52 +98,20 @@ void ReleaseSurface(Surface* s) {
 }
 
 PaintState* PaintStateOf(Surface* s) {
-    return s;
+    return Drawable(s) ? s : nullptr;
 }
 
-void DrawRectangle(Surface* s, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    if (!Drawable(s))
-        return;
-    wxColour fill;
-    if (BrushColour(s->brush, &fill))
-        FillPixels(s, left, top, right, bottom, fill);
-    Rect bands[4];
-    if (OutlineBands(left, top, right, bottom, s->pen.width, bands))
-        for (const Rect& band : bands)
-            FillPixels(s, band.left, band.top, band.right, band.bottom, ToWx(s->pen.colour));
+void FillPixels(Surface* s, const Rect& r, Colour c) {
+    fillPixels(s, r, ToWx(c));
 }
 
-void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    Rect band;
-    if (!Drawable(s) || (x0 == x1 && y0 == y1))
-        return;
-    const int32_t w = std::max(1, s->pen.width);
-    const wxColour c = ToWx(s->pen.colour);
-    if (LineBand(x0, y0, x1, y1, w, &band)) {
-        FillPixels(s, band.left, band.top, band.right, band.bottom, c);
-    } else {
-        wxMemoryDC* dc = s->target->dc;
-        dc->SetPen(wxPen(c, w));
-        dc->DrawLine(x0, y0, x1, y1); // the toolkit leaves out the last point as well
-        wxRect box(wxPoint(std::min(x0, x1) - w, std::min(y0, y1) - w),
-                   wxPoint(std::max(x0, x1) + w, std::max(y0, y1) + w));
-        s->touched.Union(box);
-    }
-}
-
-void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    wxColour c;
-    if (Drawable(s) && BrushColour(brush, &c))
-        FillPixels(s, r.left, r.top, r.right, r.bottom, c);
-}
-
-void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    wxColour c;
-    Rect bands[4];
-    if (Drawable(s) && BrushColour(brush, &c) &&
-        OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
-        for (const Rect& band : bands)
-            FillPixels(s, band.left, band.top, band.right, band.bottom, c);
+void DrawSlantedLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1, const Pen& pen) {
+    wxMemoryDC* dc = s->target->dc;
+    dc->SetPen(wxPen(ToWx(pen.colour), pen.width));
+    dc->DrawLine(x0, y0, x1, y1); // the toolkit leaves out the last point as well
+    const int32_t w = pen.width;
+    s->touched.Union(wxRect(wxPoint(std::min(x0, x1) - w, std::min(y0, y1) - w),
+                            wxPoint(std::max(x0, x1) + w, std::max(y0, y1) + w)));
 }
 
 void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length) {
@@ -169,7 +121,7 @@ void DrawText(Surface* s, int32_t x, int32_t y, const char* text, int32_t length
     wxMemoryDC* dc = s->target->dc;
     const wxSize extent = dc->GetTextExtent(str);
     // Painting the cell first keeps the text opaque whatever the back end does with modes.
-    FillPixels(s, x, y, x + extent.x, y + extent.y, *wxWHITE);
+    fillPixels(s, Rect{x, y, x + extent.x, y + extent.y}, *wxWHITE);
     dc->SetTextForeground(ToWx(s->textColour));
     dc->SetTextBackground(*wxWHITE);
     dc->SetBackgroundMode(wxBRUSHSTYLE_SOLID);

@@ -67,10 +67,6 @@ uint64_t FakeDieHash(int32_t die) {
 
 namespace {
 
-Colour brushColour(StockBrush b) {
-    return b == BRUSH_BLACK ? 0 : b == BRUSH_LIGHT_GREY ? RgbColour(192, 192, 192) : 0xffffff;
-}
-
 void put(Surface* s, int32_t x, int32_t y, int32_t r, int32_t b, Colour c) {
     s->image->Fill(s->x0 + x, s->y0 + y, s->x0 + r, s->y0 + b, c);
 }
@@ -100,32 +96,12 @@ PaintState* PaintStateOf(Surface* s) {
     return s;
 }
 
-void DrawRectangle(Surface* s, int32_t l, int32_t t, int32_t r, int32_t b) {
-    if (s->brush != BRUSH_HOLLOW)
-        put(s, l, t, r, b, brushColour(s->brush));
-    Rect bands[4];
-    if (OutlineBands(l, t, r, b, s->pen.width, bands))
-        for (const Rect& band : bands)
-            put(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
+void FillPixels(Surface* s, const Rect& r, Colour c) {
+    put(s, r.left, r.top, r.right, r.bottom, c);
 }
 
-// The sheet draws only lines across and down.
-void DrawLine(Surface* s, int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
-    Rect band;
-    if (LineBand(x0, y0, x1, y1, s->pen.width, &band))
-        put(s, band.left, band.top, band.right, band.bottom, s->pen.colour);
-}
-
-void FillRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    put(s, r.left, r.top, r.right, r.bottom, brushColour(brush));
-}
-
-void FrameRectangle(Surface* s, const Rect& r, StockBrush brush) {
-    Rect bands[4];
-    if (OutlineBands(r.left, r.top, r.right, r.bottom, 1, bands))
-        for (const Rect& band : bands)
-            put(s, band.left, band.top, band.right, band.bottom, brushColour(brush));
-}
+// The sheet draws only lines across and down; anything else would show as a missing line.
+void DrawSlantedLine(Surface*, int32_t, int32_t, int32_t, int32_t, const Pen&) {}
 
 // Each character is a cell of the average width on white, with a pattern of ink that depends on
 // its code, so that different texts give different pictures; a blank has no ink.
