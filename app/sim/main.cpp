@@ -8,6 +8,7 @@
 //   bonus: P.PP% of sheets
 //   dyxel: Q.QQ% of sheets
 //   speed: R games/s
+#include "app/game.h"
 #include "app/sim/advise.h"
 #include "app/sim/options.h"
 #include "core/hooks.h"
@@ -147,9 +148,7 @@ void setUp() {
     frontEnd = FrontEndHooks{};
     frontEnd.sendCommitRequest = options.trace ? traceCommitRequest : completeTurn;
     services = GameServices{};
-    services.robotTurn = robotTurn;
-    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
-    services.robots[ROBOT_EXPERT] = expertRobot;
+    InstallRobots();
     extraSettings.expertRobots = options.expert;
     if (options.expert != 0) {
         // Before the clock starts: the speed is the games'.
