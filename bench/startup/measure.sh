@@ -11,15 +11,11 @@ probe="$build/bench/startup/first_frame"
 for f in "$game" "$bare" "$probe"; do
     [ -x "$f" ] || { echo "measure.sh: $f is not built" >&2; exit 1; }
 done
-E2E_WORK=$(mktemp -d)
-cd "$E2E_WORK" || exit 1
+WORK=$(mktemp -d)
+cd "$WORK" || exit 1
 trap stop_all EXIT
 # No window manager: the windows open at the top left, where the probe looks.
-numfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" 2>/dev/null &
-E2E_XVFB_PID=$!
-until_true 20 '[ -s "$numfile" ]' || exit 1
-export DISPLAY=":$(head -n1 "$numfile")" NO_AT_BRIDGE=1
+start_x 1280x1024 nowm || exit 1
 runs=${RUNS:-7}
 
 # The median of the first field over several runs, with the resident memory of that run.

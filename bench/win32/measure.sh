@@ -21,7 +21,7 @@ prefix=$(mktemp -d -t dyxel-wine.XXXXXX)
 wine_env "$prefix"
 trap 'stop_all; rm -rf "$prefix"' EXIT
 env -u DISPLAY timeout 120 wineboot -i >/dev/null 2>&1 || { echo "measure.sh: wineboot failed" >&2; exit 1; }
-start_x || exit 1
+start_x 1024x768 || exit 1
 runs=${RUNS:-7}
 
 # The probe's pixel must be free of the last run's window before the next one starts.

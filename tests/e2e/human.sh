@@ -14,19 +14,8 @@ dice_panel() {
         s/.*Absolute upper-left Y: *\([0-9]*\)/DY=\1/p; s/.*Height: *\([0-9]*\)/DH=\1/p')"
     PY=$((DY + DH - 1 - 88))
 }
-faces() { # faces SHOT: the five dice as the dice window shows them, e.g. "held3 free5 ..."
-    local i f sig out=""
-    [ -s "$E2E_WORK/faces" ] || for f in free1 free2 free3 free4 free5 free6 held1 held2 held3 \
-        held4 held5 held6; do
-        echo "$(convert "$E2E_ROOT/res/pic/$f.bmp" -format '%#' info:) $f"
-    done >"$E2E_WORK/faces"
-    for i in 0 1 2 3 4; do
-        sig=$(convert "$1" -crop "64x64+$((DX + 1 + 70 * i))+$PY" +repage -format '%#' info:)
-        out+="$(grep "^$sig " "$E2E_WORK/faces" | cut -d' ' -f2) "
-    done
-    echo "${out% }"
-}
-dice_shot() { import -window root "$E2E_WORK/dice.png" && faces "$E2E_WORK/dice.png"; }
+# The five dice as the dice window shows them, e.g. "held3 free5 ...".
+dice_shot() { import -window root "$WORK/dice.png" && dice_faces "$WORK/dice.png" $((DX + 1)) "$PY"; }
 title() { xdotool getwindowname "$DICE"; }
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
@@ -71,8 +60,8 @@ wait_gone "Spelare: ABC   Kvar: 1" || fail "Alt+K, K, Return did not end the thr
 keys "$ROOT" Down Down Up
 read -r x y w h <<<"$(cell_box 0 0)"
 outlined() { # the purple outline of a proposed cell
-    import -window root -crop "${w}x$h+$((CX + x))+$((CY + y))" +repage "$E2E_WORK/cell.png" &&
-        [ "$(convert "$E2E_WORK/cell.png" -fx 'p.r>0.4&&p.b>0.4&&p.g<0.2' \
+    import -window root -crop "${w}x$h+$((CX + x))+$((CY + y))" +repage "$WORK/cell.png" &&
+        [ "$(convert "$WORK/cell.png" -fx 'p.r>0.4&&p.b>0.4&&p.g<0.2' \
             -format '%[fx:int(w*h*mean)]' info:)" -gt 20 ]
 }
 until_true 10 outlined || fail "no outline on 1:or"
@@ -92,8 +81,8 @@ keys "$DICE" alt+k k Return
 wait_gone "Spelare: ABC   Kvar: 2*" || fail "Klar left the dice window"
 keys "$ROOT" h
 proposed() { # an outline somewhere in ABC's column
-    import -window root -crop "40x360+$((CX + 100))+$((CY + 20))" +repage "$E2E_WORK/column.png" &&
-        [ "$(convert "$E2E_WORK/column.png" -fx 'p.r>0.4&&p.b>0.4&&p.g<0.2' \
+    import -window root -crop "40x360+$((CX + 100))+$((CY + 20))" +repage "$WORK/column.png" &&
+        [ "$(convert "$WORK/column.png" -fx 'p.r>0.4&&p.b>0.4&&p.g<0.2' \
             -format '%[fx:int(w*h*mean)]' info:)" -gt 40 ]
 }
 until_true 10 proposed || fail "the hint proposed no row"

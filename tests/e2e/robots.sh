@@ -29,9 +29,9 @@ players() {
 }
 panel_lines() { # the lines of results that the top-ten panel shows
     local i n=0
-    import -window root -crop "76x200+$((CX + 328))+$((CY + 17))" +repage "$E2E_WORK/panel.png"
+    import -window root -crop "76x200+$((CX + 328))+$((CY + 17))" +repage "$WORK/panel.png"
     for i in 0 1 2 3 4 5 6 7 8 9; do
-        [ "$(count_dark "$E2E_WORK/panel.png" 0 $((20 * i)) 76 17)" -gt 20 ] && n=$((n + 1))
+        [ "$(count_dark "$WORK/panel.png" 0 $((20 * i)) 76 17)" -gt 20 ] && n=$((n + 1))
     done
     echo "$n"
 }
@@ -69,9 +69,9 @@ until_true 20 'untitled >/dev/null' || fail "no player dialog"
 keys "$(untitled)" Tab space # "Klar" with nobody
 until_true 10 '! untitled >/dev/null' || fail "the dialog stayed"
 empty_sheet() { # no name in the header, no value in "1:or"
-    import -window root -crop "${CW}x$CH+$CX+$CY" +repage "$E2E_WORK/sheet.png" &&
-        [ "$(count_dark "$E2E_WORK/sheet.png" 104 4 32 14)" = 0 ] &&
-        [ "$(count_dark "$E2E_WORK/sheet.png" $(cell_box 0 0))" = 0 ]
+    import -window root -crop "${CW}x$CH+$CX+$CY" +repage "$WORK/sheet.png" &&
+        [ "$(count_dark "$WORK/sheet.png" 104 4 32 14)" = 0 ] &&
+        [ "$(count_dark "$WORK/sheet.png" $(cell_box 0 0))" = 0 ]
 }
 until_true 10 empty_sheet || fail "the old name and score stay on the sheet"
 client_shot emptied

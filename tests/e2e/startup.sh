@@ -40,10 +40,10 @@ start_game
 keys "$ROOT" alt+i s
 on=$((1 - on))
 until_true 10 '[ "$(menus)" = 0 ]' || fail "the menu stayed open"
-kill "$E2E_WM_PID" "$E2E_XVFB_PID"
+kill "$WM_PID" "$X_PID"
 wait_exit 20
 [ "$RC" = 1 ] || fail "exit $RC when the display went away"
-[ "$(grep -c '^dyxel:' "$E2E_WORK/stderr")" = 1 ] || fail "not one line of ours on stderr"
+[ "$(grep -c '^dyxel:' "$WORK/stderr")" = 1 ] || fail "not one line of ours on stderr"
 [ "$(sorted)" = "$on" ] || fail "the toggle was lost with the display: $(hex state)"
-E2E_XVFB_PID="" E2E_WM_PID=""
+X_PID="" WM_PID=""
 echo "startup: ok"
