@@ -1,15 +1,8 @@
 // The expert: the table on one and on two threads, its memory, and whole expert games.
-#include "core/hooks.h"
-#include "core/random.h"
-#include "core/settings.h"
+#include "bench/games.h"
 #include "core/turn.h"
 #include "expert/expert.h"
 #include "expert/table.h"
-#include "platform/msgbox.h"
-#include "platform/system.h"
-#include "robot/robot.h"
-#include "sound/sound.h"
-#include "store/settings.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
@@ -46,33 +39,9 @@ void BM_Table(benchmark::State& state) {
 }
 BENCHMARK(BM_Table)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
-Settings benchSettings;
-DiceThrow benchDice;
-uint32_t benchTime = 1700000000;
-
-uint32_t nextTime() {
-    return benchTime++;
-}
-
 // As the simulator runs it with --expert 1: one robot, no windows.
 void BM_ExpertGame(benchmark::State& state) {
-    SetDefaultSettings(&benchSettings);
-    settings = &benchSettings;
-    extraSettings.expertRobots = 1;
-    gameState = GameState{};
-    gameState.maxPlayers = MAX_SLOTS;
-    gameState.dice = &benchDice;
-    gameState.playerCount = 1;
-    gameState.players[0].name[0] = 'R';
-    gameState.players[0].isRobot = 1;
-    frontEnd = FrontEndHooks{};
-    frontEnd.sendCommitRequest = completeTurn;
-    services = GameServices{};
-    services.robotTurn = robotTurn;
-    services.robots[ROBOT_HEURISTIC] = heuristicRobot;
-    services.robots[ROBOT_EXPERT] = expertRobot;
-    InstallSoundCues();
-    calendarTime = nextTime;
+    SetUpRobotGames(1, true);
     startExpertTable(true);
     waitExpertTable();
     int64_t totals = 0;
@@ -89,13 +58,5 @@ void BM_ExpertGame(benchmark::State& state) {
 BENCHMARK(BM_ExpertGame);
 
 } // namespace
-
-// A null platform, as in the simulator without its trace.
-int ShowMessageBox(const char*, const char*, int, int, bool) {
-    return MBOX_ANSWER_OK;
-}
-bool PlatformPlaySound(int32_t) {
-    return true;
-}
 
 BENCHMARK_MAIN();
