@@ -1,5 +1,6 @@
 // Build-time tool: turns the resource manifest into a C++ table of byte arrays.
 // Usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp ; each manifest line is "ID RELATIVE_PATH".
+#include "res/manifest.h"
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -11,22 +12,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp\n");
         return 2;
     }
-    std::ifstream manifest(argv[1]);
-    if (!manifest) {
-        std::fprintf(stderr, "embed: cannot read %s\n", argv[1]);
+    std::vector<ManifestEntry> manifest;
+    if (!ReadManifest("embed", argv[1], &manifest))
         return 1;
-    }
     std::ostringstream out;
     out << "// Generated from the resource manifest. Do not edit.\n"
            "#include \"res/resources.h\"\n\nnamespace {\n";
     std::vector<std::pair<int, size_t>> entries;
-    std::string line;
-    while (std::getline(manifest, line)) {
-        std::istringstream fields(line);
-        int id = 0;
-        std::string path;
-        if (line.empty() || line[0] == '#' || !(fields >> id >> path))
-            continue;
+    for (const auto& [id, path] : manifest) {
         std::ifstream in(std::string(argv[2]) + "/" + path, std::ios::binary);
         if (!in) {
             std::fprintf(stderr, "embed: cannot read %s\n", path.c_str());

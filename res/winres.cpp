@@ -4,6 +4,7 @@
 // Usage: winres rc MANIFEST SOURCE_DIR OUTPUT_DIR   (writes dyxel.rc and icon.ico there)
 //        winres text SOURCE TARGET
 #include "res/gen/texts.h"
+#include "res/manifest.h"
 #include "res/resources.h"
 #include <algorithm>
 #include <cstdint>
@@ -195,21 +196,13 @@ const char* const PLAYER_DIALOG =
 
 bool WriteScript(const std::string& manifestPath, const std::string& sourceDir,
                  const std::string& outDir) {
-    std::ifstream manifest(manifestPath);
-    if (!manifest) {
-        std::fprintf(stderr, "winres: cannot read %s\n", manifestPath.c_str());
+    std::vector<ManifestEntry> entries;
+    if (!ReadManifest("winres", manifestPath, &entries))
         return false;
-    }
     std::ostringstream rc;
     rc << "// Generated from res/manifest.txt and res/menus.cpp. Do not edit.\n"
           "#include <windows.h>\n#pragma code_page(1252)\n\n";
-    std::string line;
-    while (std::getline(manifest, line)) {
-        std::istringstream fields(line);
-        int id = 0;
-        std::string path;
-        if (line.empty() || line[0] == '#' || !(fields >> id >> path))
-            continue;
+    for (const auto& [id, path] : entries) {
         const std::string file = sourceDir + "/" + path;
         if (id == IDI_APP_ICON) {
             if (!WriteIcon(file, outDir + "/icon.ico"))
