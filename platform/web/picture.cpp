@@ -2,6 +2,7 @@
 // canvas straight from the game's memory. Stretched copies are sampled here, nearest pixel as
 // the classic stretch copy does, so that the felt and the dice strip come out pixel for pixel as
 // in the Linux build.
+#include "platform/bmp.h"
 #include "platform/draw.h"
 #include "platform/web/webplatform.h"
 #include "res/resources.h"
@@ -15,64 +16,24 @@ struct Picture {
 
 namespace {
 
-uint32_t le(const uint8_t* p, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; i--)
-        v = v << 8 | p[i];
-    return v;
-}
-
-// Uncompressed BMPs of 8 (palette), 24 or 32 bits, bottom-up or top-down; anything else is no
-// picture. Alpha is kept only when asked for: every picture the game draws is opaque.
-bool decodeBmp(const uint8_t* d, size_t size, bool alpha, Picture* out) {
-    if (size < 54 || d[0] != 'B' || d[1] != 'M')
+// Opaque pixels unless `alpha`: every picture the game draws is opaque.
+bool decode(int32_t resourceId, bool alpha, Picture* p) {
+    ResourceData data;
+    DecodedBmp bmp;
+    if (!FindResourceData(resourceId, &data) || !DecodeBmp(data.data, data.size, 4, &bmp))
         return false;
-    const uint32_t offset = le(d + 10, 4), header = le(d + 14, 4);
-    const auto width = static_cast<int32_t>(le(d + 18, 4));
-    const auto rawHeight = static_cast<int32_t>(le(d + 22, 4));
-    const uint32_t bits = le(d + 28, 2), compression = le(d + 30, 4);
-    const int32_t height = rawHeight < 0 ? -rawHeight : rawHeight;
-    if (width <= 0 || height <= 0 || width > 4096 || height > 4096 || header < 40 ||
-        (bits != 8 && bits != 24 && bits != 32) || (compression != 0 && compression != 3))
-        return false;
-    const size_t stride = (static_cast<size_t>(width) * bits + 31) / 32 * 4;
-    if (offset > size || stride * static_cast<size_t>(height) > size - offset)
-        return false;
-    uint32_t colours = bits == 8 ? le(d + 46, 4) : 0;
-    if (bits == 8 && (colours == 0 || colours > 256))
-        colours = 256;
-    const size_t palette = 14 + static_cast<size_t>(header);
-    if (palette + 4 * static_cast<size_t>(colours) > offset)
-        return false;
-    out->width = width;
-    out->height = height;
-    out->rgba.assign(static_cast<size_t>(width) * static_cast<size_t>(height) * 4, 255);
-    for (int32_t y = 0; y < height; y++) {
-        const uint8_t* row =
-            d + offset + stride * static_cast<size_t>(rawHeight < 0 ? y : height - 1 - y);
-        uint8_t* px = out->rgba.data() + static_cast<size_t>(y) * static_cast<size_t>(width) * 4;
-        for (int32_t x = 0; x < width; x++, px += 4) {
-            const uint8_t* bgr = bits == 8
-                                     ? d + palette + 4 * std::min<uint32_t>(row[x], colours - 1)
-                                     : row + static_cast<size_t>(x) * (bits / 8);
-            px[0] = bgr[2];
-            px[1] = bgr[1];
-            px[2] = bgr[0];
-            if (alpha && bits == 32)
-                px[3] = bgr[3];
-        }
-    }
+    if (!alpha)
+        for (size_t i = 3; i < bmp.pixels.size(); i += 4)
+            bmp.pixels[i] = 255;
+    *p = Picture{bmp.width, bmp.height, std::move(bmp.pixels)};
     return true;
 }
 
 } // namespace
 
 Picture* LoadPicture(int32_t resourceId) {
-    ResourceData data;
-    if (!FindResourceData(resourceId, &data) || data.size == 0)
-        return nullptr;
     Picture* p = new Picture{0, 0, {}};
-    if (!decodeBmp(data.data, data.size, false, p)) {
+    if (!decode(resourceId, false, p)) {
         delete p;
         return nullptr;
     }
@@ -84,9 +45,8 @@ void FreePicture(Picture* p) {
 }
 
 void SetPageIcon() {
-    ResourceData data;
     Picture icon{0, 0, {}};
-    if (FindResourceData(IDI_APP_ICON, &data) && decodeBmp(data.data, data.size, true, &icon))
+    if (decode(IDI_APP_ICON, true, &icon))
         dyxel_page_icon(icon.rgba.data(), icon.width, icon.height);
 }
 

@@ -1,17 +1,17 @@
 // Drawing surfaces over the windows' backing bitmaps, with the Windows drawing rules the sheet
 // was laid out for: outlines centred on the edges, lines without their end point, opaque text.
 #include "platform/draw.h"
+#include "platform/bmp.h"
 #include "platform/strokes.h"
 #include "platform/wx/draw.h"
 #include "platform/wx/frames.h"
 #include "platform/wx/text.h"
 #include "res/resources.h"
 #include <algorithm>
+#include <vector>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/image.h>
-#include <wx/log.h>
-#include <wx/mstream.h>
 #include <wx/settings.h>
 
 struct Surface : PaintState {
@@ -19,9 +19,15 @@ struct Surface : PaintState {
     wxRect touched;
 };
 
+// The screen's copy of the pixels is made when it is first drawn: the background is only ever
+// stretched, and the start-up need not wait for copies nobody draws. The last stretch is kept,
+// for the whole-window repaints that ask for the same one again.
 struct Picture {
     wxImage image;
-    wxBitmap bitmap;
+    mutable wxBitmap bitmap;
+    mutable wxBitmap stretched;
+    mutable wxRect stretchedFrom;
+    mutable wxSize stretchedTo;
 };
 
 namespace {
@@ -136,6 +142,8 @@ void CopyPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t wid
     wxRect src = wxRect(srcX, srcY, width, height).Intersect(wxRect(p->image.GetSize()));
     if (src.IsEmpty())
         return;
+    if (!p->bitmap.IsOk())
+        p->bitmap = wxBitmap(p->image);
     wxMemoryDC from;
     from.SelectObjectAsSource(p->bitmap);
     s->target->dc->Blit(x + src.x - srcX, y + src.y - srcY, src.width, src.height, &from, src.x,
@@ -153,47 +161,43 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         CopyPicture(s, p, x, y, width, height, srcX, srcY);
         return;
     }
-    // Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture
-    // reads its nearest edge.
-    const int32_t pw = p->image.GetWidth(), ph = p->image.GetHeight();
-    const unsigned char* src = p->image.GetData();
-    wxImage out(width, height, false);
-    unsigned char* dst = out.GetData();
-    for (int32_t j = 0; j < height; j++) {
-        const int64_t sy = srcY + static_cast<int64_t>(j) * srcHeight / height;
-        const int32_t cy = static_cast<int32_t>(std::clamp<int64_t>(sy, 0, ph - 1));
+    const wxRect from(srcX, srcY, srcWidth, srcHeight);
+    if (!p->stretched.IsOk() || p->stretchedFrom != from ||
+        p->stretchedTo != wxSize(width, height)) {
+        // Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture
+        // reads its nearest edge.
+        const int32_t pw = p->image.GetWidth(), ph = p->image.GetHeight();
+        const unsigned char* src = p->image.GetData();
+        std::vector<int32_t> column(static_cast<size_t>(width));
         for (int32_t i = 0; i < width; i++) {
             const int64_t sx = srcX + static_cast<int64_t>(i) * srcWidth / width;
-            const int32_t cx = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1));
-            std::copy_n(src + (static_cast<size_t>(cy) * pw + cx) * 3, 3, dst);
-            dst += 3;
+            column[i] = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1)) * 3;
         }
+        wxImage out(width, height, false);
+        unsigned char* dst = out.GetData();
+        for (int32_t j = 0; j < height; j++) {
+            const int64_t sy = srcY + static_cast<int64_t>(j) * srcHeight / height;
+            const unsigned char* row =
+                src + static_cast<size_t>(std::clamp<int64_t>(sy, 0, ph - 1)) * pw * 3;
+            for (int32_t i = 0; i < width; i++, dst += 3)
+                std::copy_n(row + column[i], 3, dst);
+        }
+        p->stretched = wxBitmap(out);
+        p->stretchedFrom = from;
+        p->stretchedTo = wxSize(width, height);
     }
-    s->target->dc->DrawBitmap(wxBitmap(out), x, y);
+    s->target->dc->DrawBitmap(p->stretched, x, y);
     s->touched.Union(wxRect(x, y, width, height));
 }
 
 Picture* LoadPicture(int32_t resourceId) {
     ResourceData data;
-    if (!FindResourceData(resourceId, &data) || data.size == 0)
+    DecodedBmp bmp;
+    if (!FindResourceData(resourceId, &data) || !DecodeBmp(data.data, data.size, 3, &bmp))
         return nullptr;
-    wxMemoryInputStream stream(data.data, data.size);
-    wxImage image;
-    {
-        wxLogNull quiet; // a broken picture is reported by the caller, not by a toolkit box
-        if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP) || !image.IsOk())
-            return nullptr;
-    }
-    return PictureFromImage(image);
-}
-
-Picture* PictureFromImage(const wxImage& image) {
-    if (!image.IsOk())
-        return nullptr;
-    wxImage copy = image.Copy();
-    if (copy.HasAlpha())
-        copy.ClearAlpha();
-    return new Picture{copy, wxBitmap(copy)};
+    wxImage image(bmp.width, bmp.height, false);
+    std::copy(bmp.pixels.begin(), bmp.pixels.end(), image.GetData());
+    return new Picture{image, wxBitmap(), wxBitmap(), wxRect(), wxSize()};
 }
 
 void FreePicture(Picture* p) {

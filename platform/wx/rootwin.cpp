@@ -1,20 +1,20 @@
 // The root window: a frame with the menu bar of the resources and a canvas that shows the
 // backing bitmap the sheet is painted into.
 #include "platform/wx/rootwin.h"
+#include "platform/bmp.h"
 #include "platform/menu.h"
 #include "platform/wx/frames.h"
 #include "platform/wx/quit.h"
 #include "platform/wx/sound.h"
 #include "platform/wx/text.h"
 #include "res/resources.h"
+#include <algorithm>
 #include <cctype>
 #include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/icon.h>
 #include <wx/image.h>
-#include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/mstream.h>
 
 namespace {
 
@@ -45,13 +45,16 @@ wxMenuBar* BuildMenuBar() {
 
 void SetIconFromResources(wxFrame* frame) {
     ResourceData data;
-    if (!FindResourceData(IDI_APP_ICON, &data) || data.size == 0)
+    DecodedBmp bmp;
+    if (!FindResourceData(IDI_APP_ICON, &data) || !DecodeBmp(data.data, data.size, 4, &bmp))
         return;
-    wxMemoryInputStream stream(data.data, data.size);
-    wxImage image;
-    wxLogNull quiet;
-    if (!image.LoadFile(stream, wxBITMAP_TYPE_BMP))
-        return;
+    wxImage image(bmp.width, bmp.height, false);
+    image.SetAlpha();
+    unsigned char *rgb = image.GetData(), *alpha = image.GetAlpha();
+    for (size_t i = 0; i < bmp.pixels.size() / 4; i++) {
+        std::copy_n(&bmp.pixels[4 * i], 3, rgb + 3 * i);
+        alpha[i] = bmp.pixels[4 * i + 3];
+    }
     wxIcon icon;
     icon.CopyFromBitmap(wxBitmap(image));
     frame->SetIcon(icon);

@@ -1,5 +1,6 @@
 // Drawing into the fake's pixel buffers: rectangles, lines, text and pictures, with the pen,
 // brush and text colour that the surface holds, as the ui selects them.
+#include "platform/bmp.h"
 #include "platform/strokes.h"
 #include "res/resources.h"
 #include "tests/fake/fake.h"
@@ -136,28 +137,15 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         }
 }
 
-// The embedded pictures are BMP files of 8, 24 or 32 bits per pixel, bottom-up.
 Picture* LoadPicture(int32_t resourceId) {
     ResourceData res{};
-    if (fake.missingPictures.count(resourceId) || !FindResourceData(resourceId, &res))
+    DecodedBmp bmp;
+    if (fake.missingPictures.count(resourceId) || !FindResourceData(resourceId, &res) ||
+        !DecodeBmp(res.data, res.size, 3, &bmp))
         return nullptr;
-    const uint8_t* d = res.data;
-    auto le = [d](size_t at, int bytes) {
-        uint32_t v = 0;
-        for (int i = bytes - 1; i >= 0; i--)
-            v = v << 8 | d[at + static_cast<size_t>(i)];
-        return v;
-    };
-    auto* p = new Picture{static_cast<int32_t>(le(18, 4)), static_cast<int32_t>(le(22, 4)), {}};
-    const uint32_t bpp = le(28, 2), offset = le(10, 4), palette = 14 + le(14, 4);
-    const size_t stride = (p->width * bpp / 8 + 3) / 4 * 4;
-    p->pixels.resize(static_cast<size_t>(p->width) * static_cast<size_t>(p->height));
-    for (int32_t y = 0; y < p->height; y++)
-        for (int32_t x = 0; x < p->width; x++) {
-            size_t at = offset + static_cast<size_t>(p->height - 1 - y) * stride;
-            at = bpp == 8 ? palette + 4 * d[at + static_cast<size_t>(x)] : at + x * bpp / 8;
-            p->pixels[y * p->width + x] = le(at, 3);
-        }
+    auto* p = new Picture{bmp.width, bmp.height, {}};
+    for (size_t i = 0; i < bmp.pixels.size(); i += 3)
+        p->pixels.push_back(RgbColour(bmp.pixels[i], bmp.pixels[i + 1], bmp.pixels[i + 2]));
     fake.livePictures++;
     return p;
 }
