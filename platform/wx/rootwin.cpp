@@ -87,7 +87,7 @@ class RootCanvas : public BackedWindow {
         invalid.Union(area);
         if (!exposedOnce_) {
             exposedOnce_ = true;
-            StartAudio(); // the first frame is on the screen: the sound may take its time now
+            StartAudio(); // the first frame is on its way: the sound may take its time now
         }
         CallAfter([] { UpdateWindowNow(WINDOW_ROOT); });
     }
