@@ -307,11 +307,20 @@ class DiceFrame : public wxFrame {
 } // namespace
 
 bool CreateDiceWindow(const char* title, int32_t x, int32_t y, int32_t outerWidth) {
-    if (windows.rootFrame == nullptr || windows.rootGone || windows.diceFrame != nullptr)
+    if (windows.rootFrame == nullptr || windows.rootGone || windows.diceWanted)
         return false;
-    windows.diceFrame =
-        new DiceFrame(windows.rootFrame, FromWindows1252(title), wxPoint(x, y), outerWidth);
+    windows.diceTitle = FromWindows1252(title);
+    windows.diceAt = wxPoint(x, y);
+    windows.diceWidth = outerWidth;
+    windows.diceWanted = true;
     return true;
+}
+
+wxFrame* MakeDiceFrame() {
+    if (windows.diceFrame == nullptr && windows.diceWanted && !windows.rootGone)
+        windows.diceFrame =
+            new DiceFrame(windows.rootFrame, windows.diceTitle, windows.diceAt, windows.diceWidth);
+    return windows.diceFrame;
 }
 
 void SetDiceCommandHighlight(int32_t commandId, bool highlighted) {

@@ -53,7 +53,7 @@ namespace {
 wxFrame* Frame(WindowId w) {
     if (windows.rootGone)
         return nullptr;
-    return w == WINDOW_ROOT ? windows.rootFrame : w == WINDOW_DICE ? windows.diceFrame : nullptr;
+    return w == WINDOW_ROOT ? windows.rootFrame : w == WINDOW_DICE ? MakeDiceFrame() : nullptr;
 }
 
 // Showing a window again exposes all of it, as the window system would.
@@ -139,6 +139,8 @@ void ShowWindowNow(WindowId w) {
 }
 
 void HideWindow(WindowId w) {
+    if (w == WINDOW_DICE && windows.diceFrame == nullptr)
+        return; // never made, so never shown
     if (wxFrame* frame = Frame(w))
         frame->Hide();
 }

@@ -42,6 +42,12 @@ struct PlatformWindows {
     wxFrame* rootFrame = nullptr;
     BackedWindow* rootCanvas = nullptr;
     wxFrame* diceFrame = nullptr;
+    // Asked for at start-up, made when first needed (titled, shown, activated): nobody sees it
+    // before a human's turn, and the first frame need not wait for it.
+    wxString diceTitle;
+    wxPoint diceAt;
+    int diceWidth = 0;
+    bool diceWanted = false;
     BackedWindow* dicePanel = nullptr;
     BackedWindow* dieButtons[5] = {};
     wxDialog* playerDialog = nullptr;
@@ -50,3 +56,5 @@ struct PlatformWindows {
 extern PlatformWindows windows;
 
 BackedWindow* WindowCanvas(WindowId w);
+// The dice window, made now if it was asked for and is not yet; null without one.
+wxFrame* MakeDiceFrame();
