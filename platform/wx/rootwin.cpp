@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <wx/app.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/icon.h>
 #include <wx/image.h>
@@ -111,10 +112,17 @@ class RootCanvas : public BackedWindow {
     }
 };
 
+// Where the system puts a first window of its own choosing: the top left of the work area. The
+// dice window's fixed place on the screen was chosen against a game window there, and a window
+// manager's own choice (centred, under the pointer, wherever it is free) would hide the sheet.
+wxPoint DefaultPlace() {
+    return wxDisplay(0u).GetClientArea().GetTopLeft();
+}
+
 class RootFrame : public wxFrame {
   public:
     RootFrame(const wxString& title, const wxSize& size)
-        : wxFrame(nullptr, wxID_ANY, title, wxDefaultPosition, size) {
+        : wxFrame(nullptr, wxID_ANY, title, DefaultPlace(), size) {
         Bind(wxEVT_MENU, [](wxCommandEvent& e) {
             if (platformEvents.rootCommand != nullptr && !windows.rootGone)
                 platformEvents.rootCommand(e.GetId());
