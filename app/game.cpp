@@ -1,5 +1,4 @@
 #include "app/game.h"
-#include "expert/expert.h"
 #include "platform/window.h"
 #include "ui/app.h"
 
@@ -7,7 +6,7 @@ int32_t RunGame(bool tableInBackground) {
     if (!PlatformStart())
         return 1;
     InstallRobots();
-    startExpertTable(tableInBackground);
+    expertTableInBackground = tableInBackground;
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

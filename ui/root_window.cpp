@@ -1,6 +1,7 @@
 #include "ui/root_window.h"
 #include "core/hooks.h"
 #include "core/turn.h"
+#include "expert/expert.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
 #include "platform/msgbox.h"
@@ -9,6 +10,7 @@
 #include "res/resources.h"
 #include "store/settings.h"
 #include "store/topten.h"
+#include "ui/app.h"
 #include "ui/dialog.h"
 #include "ui/dice_window.h"
 #include "ui/hint.h"
@@ -81,6 +83,7 @@ void newGameCommand() {
     hideTopTen();
     resetGame(true);
     playerDialogStartsGame = 0;
+    startExpertTable(expertTableInBackground); // while the names are typed
     RunPlayerDialog();
     if (playerDialogStartsGame != 0 && gameState.playerCount > 0) {
         gameState.sheetVisible = 1;

@@ -21,6 +21,7 @@
 #include <initializer_list>
 
 int32_t finishingUnseen;
+bool expertTableInBackground = true;
 
 namespace {
 
