@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -71,6 +72,16 @@ Sound MakeRattle(uint64_t seed, double seconds) {
             AddVoice(s, At(s, t), Impact(rate, noise, strength), pan);
             strength *= 0.7;
         }
+    }
+    // The first die lands as the fade-in ends: a throw is heard as soon as it is asked for.
+    size_t first = 0;
+    while (first < s.left.size() && s.left[first] == 0.0f && s.right[first] == 0.0f)
+        first++;
+    const size_t early = first - std::min(first, At(s, 0.004));
+    for (std::vector<float>* channel : {&s.left, &s.right}) {
+        std::copy(channel->begin() + static_cast<std::ptrdiff_t>(early), channel->end(),
+                  channel->begin());
+        std::fill(channel->end() - static_cast<std::ptrdiff_t>(early), channel->end(), 0.0f);
     }
     Master(s, -16.0);
     return s;
