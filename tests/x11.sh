@@ -20,7 +20,9 @@ until_true() {
 start_x() {
     local numfile
     numfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$numfile" 2>/dev/null &
+    # -noreset: a server whose last client leaves starts over, and a client connecting then (the
+    # window manager behind the readiness polls, the game) is dropped or never managed.
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp -noreset 3>"$numfile" 2>/dev/null &
     X_PID=$!
     until_true 20 '[ -s "$numfile" ]' || { echo "FAIL: Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(head -n1 "$numfile")" NO_AT_BRIDGE=1 SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
@@ -28,8 +30,10 @@ start_x() {
     [ "${2:-}" = nowm ] && return 0
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
-    until_true 20 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window' ||
-        { echo "FAIL: openbox did not start" >&2; return 1; }
+    # Openbox names itself early in its start, and a window mapped before it has finished is
+    # never managed: ready once its theme and its client list are there as well.
+    until_true 20 'p=$(xprop -root _NET_SUPPORTING_WM_CHECK _OB_THEME _NET_CLIENT_LIST) &&
+        ! grep -q "not found" <<<"$p"' || { echo "FAIL: openbox did not start" >&2; return 1; }
 }
 
 # What else must go before the X server does (the wine scripts end wine's server).
@@ -73,6 +77,16 @@ wait_exit() {
     wait "$GAME_PID"
     RC=$?
     GAME_PID=""
+}
+
+# keys WINDOW KEY...: the window activated through the window manager and holding the X focus
+# (a key sent before would reach the window that had it), then the keys at a player's pace.
+keys() {
+    local w=$1
+    shift
+    until_true 10 "xdotool windowactivate --sync $w; [ \"\$(xdotool getwindowfocus)\" = $w ]" ||
+        fail "window $w does not take the focus"
+    [ $# = 0 ] || xdotool key --delay "${KEY_DELAY:-60}" "$@"
 }
 
 # pixel FILE X Y: "R G B"

@@ -41,14 +41,6 @@ painted() {
         "$E2E_ROOT/res/pic/logo.bmp")" -lt 200 ]
 }
 
-# keys WINDOW KEY...: the window is activated, then the keys are pressed one by one.
-keys() {
-    local w=$1
-    shift
-    [ "$(xdotool getactivewindow 2>/dev/null)" = "$w" ] ||
-        xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w" 2>/dev/null
-    xdotool key --delay 60 "$@"
-}
 # click X Y [BUTTON]: a click at a point of the root window's client area.
 click() { xdotool mousemove $((CX + $1)) $((CY + $2)) sleep 0.05 click "${3:-1}"; }
 double_click() { xdotool mousemove $((CX + $1)) $((CY + $2)) sleep 0.05 click --repeat 2 --delay 60 1; }

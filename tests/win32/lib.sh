@@ -37,15 +37,7 @@ start_root() {
     ROOT=$(wait_window "Tolvik dyxel" 60) || fail "no root window within 60 s"
 }
 
-# keys WINDOW KEY...: the window activated through the window manager and holding the X focus,
-# then the keys in order, at a player's pace.
-keys() {
-    local w=$1
-    shift
-    until_true 10 "xdotool windowactivate --sync $w 2>/dev/null; [ \"\$(xdotool getwindowfocus)\" = $w ]" ||
-        fail "window $w does not take the focus"
-    xdotool key --delay 150 "$@"
-}
+KEY_DELAY=150 # wine reads its keys more slowly
 
 window_shot() { import -window "$1" "$2"; } # menu bar and client area, as X holds them
 # dice_top FILE: the row where the die buttons begin in a shot of the dice window.
