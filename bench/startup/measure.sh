@@ -18,23 +18,32 @@ trap stop_all EXIT
 start_x 1280x1024 nowm || exit 1
 runs=${RUNS:-7}
 
-# The median of the first field over several runs, with the resident memory of that run.
-first_frame() { # LABEL COMMAND...: a pixel in the client area, well clear of sheet and logo
-    local label=$1
-    shift
-    for _ in $(seq "$runs"); do
-        rm -f state h_score
-        "$probe" 200 150 "$@" || echo "timeout -"
-    done | sort -n | awk -v label="$label" \
-        '{ t[NR] = $1; m[NR] = $2 } END { i = int((NR + 1) / 2); printf "%-44s %7.1f ms  %6.1f MB\n", label, t[i], m[i] / 1024 }'
-}
+# Each variant of the start-up: a label, whether the start-up sound is off in "state", and
+# the command that starts it.
+variants=(
+    "bare frame (GDK_GL=disable, as the game sets it)" on "env GDK_GL=disable $bare"
+    "dyxel, audio device (SDL's dummy driver)" on "env SDL_AUDIODRIVER=dummy $game"
+    "dyxel, no audio device" on "env SDL_AUDIODRIVER=none $game"
+    "dyxel, start-up sound off" off "env SDL_AUDIODRIVER=dummy $game"
+)
+SOUND_OFF='\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\260\004\000\000\000\000\000\000'
 
+# The variants take turns, round after round, so that a machine growing busier or calmer
+# weighs on all of them alike; then the median of each, with the resident memory of that run.
 echo "== start to first frame on screen (median of $runs), resident memory then"
-first_frame "bare frame (GDK_GL=disable, as the game sets it)" env GDK_GL=disable "$bare"
-first_frame "dyxel, audio device (SDL's dummy driver)" env SDL_AUDIODRIVER=dummy "$game"
-first_frame "dyxel, no audio device" env SDL_AUDIODRIVER=none "$game"
-first_frame "dyxel, start-up sound off" env SDL_AUDIODRIVER=dummy sh -c \
-    'printf "\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\260\004\000\000\000\000\000\000" >state; exec "$0"' "$game"
+for _ in $(seq "$runs"); do
+    for ((v = 0; v < ${#variants[@]}; v += 3)); do
+        rm -f state h_score
+        [ "${variants[v + 1]}" = off ] && printf "$SOUND_OFF" >state
+        read -r -a command <<<"${variants[v + 2]}"
+        echo "$v $("$probe" 200 150 "${command[@]}" || echo "timeout -")"
+    done
+done >"$WORK/frames"
+for ((v = 0; v < ${#variants[@]}; v += 3)); do
+    awk -v v="$v" '$1 == v { print $2, $3 }' "$WORK/frames" | sort -n |
+        awk -v label="${variants[v]}" '{ t[NR] = $1; m[NR] = $2 }
+            END { i = int((NR + 1) / 2); printf "%-50s %7.1f ms  %6.1f MB\n", label, t[i], m[i] / 1024 }'
+done
 
 echo "== a sound cue, from its trigger to the audio device"
 SDL_AUDIODRIVER=dummy "$build/bench/startup/cue_latency"
