@@ -3,6 +3,7 @@
 // closes it as the window's close box would, a lost display saves what the shutdown would save.
 #include "platform/system.h"
 #include "platform/window.h"
+#include "platform/wx/draw.h"
 #include "platform/wx/frames.h"
 #include "platform/wx/quit.h"
 #include "platform/wx/rootwin.h"
@@ -88,6 +89,7 @@ bool PlatformStart() {
         return false;
     }
     XSetIOErrorHandler(DisplayLost);
+    StartDecodingPictures();
     started = true;
     return true;
 }
@@ -96,6 +98,7 @@ void PlatformStop() {
     if (!started)
         return;
     StopSound();
+    StopDecodingPictures();
     wxEntryCleanup();
     started = false;
 }

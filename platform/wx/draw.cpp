@@ -8,9 +8,14 @@
 #include "platform/wx/text.h"
 #include "res/resources.h"
 #include <algorithm>
+#include <cairo.h>
+#include <future>
+#include <map>
+#include <memory>
 #include <vector>
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
+#include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/settings.h>
 
@@ -19,18 +24,56 @@ struct Surface : PaintState {
     wxRect touched;
 };
 
+// A stretched copy is made straight into a surface of the drawing library the toolkit draws
+// with: a bitmap made from an image would be converted twice more on its way to the window.
+struct Stretch {
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface;
+    wxRect from;
+    wxSize to;
+};
+
 // The screen's copy of the pixels is made when it is first drawn: the background is only ever
-// stretched, and the start-up need not wait for copies nobody draws. The last stretch is kept,
-// for the whole-window repaints that ask for the same one again.
+// stretched, and the start-up need not wait for copies nobody draws. The last few stretches are
+// kept, for the whole-window repaints that ask for the same one again.
 struct Picture {
     wxImage image;
     mutable wxBitmap bitmap;
-    mutable wxBitmap stretched;
-    mutable wxRect stretchedFrom;
-    mutable wxSize stretchedTo;
+    mutable std::vector<Stretch> stretches; // the latest first
 };
 
 namespace {
+
+// Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture reads
+// its nearest edge.
+Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
+    Stretch out{{cairo_image_surface_create(CAIRO_FORMAT_RGB24, to.x, to.y), cairo_surface_destroy},
+                from,
+                to};
+    cairo_surface_t* surface = out.surface.get();
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+        return out;
+    const int32_t pw = image.GetWidth(), ph = image.GetHeight();
+    const unsigned char* src = image.GetData();
+    std::vector<int32_t> column(static_cast<size_t>(to.x));
+    for (int32_t i = 0; i < to.x; i++) {
+        const int64_t sx = from.x + static_cast<int64_t>(i) * from.width / to.x;
+        column[i] = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1)) * 3;
+    }
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int32_t j = 0; j < to.y; j++) {
+        const int64_t sy = from.y + static_cast<int64_t>(j) * from.height / to.y;
+        const unsigned char* row =
+            src + static_cast<size_t>(std::clamp<int64_t>(sy, 0, ph - 1)) * pw * 3;
+        auto* dst = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(j) * stride);
+        for (int32_t i = 0; i < to.x; i++) {
+            const unsigned char* px = row + column[i];
+            dst[i] = uint32_t{px[0]} << 16 | uint32_t{px[1]} << 8 | px[2];
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+    return out;
+}
 
 wxColour ToWx(Colour c) {
     return wxColour((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
@@ -161,43 +204,75 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         CopyPicture(s, p, x, y, width, height, srcX, srcY);
         return;
     }
+    // A repaint of the whole window asks again for the stretch it asked for before a smaller
+    // one (the start-up does), so the last few are kept.
     const wxRect from(srcX, srcY, srcWidth, srcHeight);
-    if (!p->stretched.IsOk() || p->stretchedFrom != from ||
-        p->stretchedTo != wxSize(width, height)) {
-        // Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture
-        // reads its nearest edge.
-        const int32_t pw = p->image.GetWidth(), ph = p->image.GetHeight();
-        const unsigned char* src = p->image.GetData();
-        std::vector<int32_t> column(static_cast<size_t>(width));
-        for (int32_t i = 0; i < width; i++) {
-            const int64_t sx = srcX + static_cast<int64_t>(i) * srcWidth / width;
-            column[i] = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1)) * 3;
-        }
-        wxImage out(width, height, false);
-        unsigned char* dst = out.GetData();
-        for (int32_t j = 0; j < height; j++) {
-            const int64_t sy = srcY + static_cast<int64_t>(j) * srcHeight / height;
-            const unsigned char* row =
-                src + static_cast<size_t>(std::clamp<int64_t>(sy, 0, ph - 1)) * pw * 3;
-            for (int32_t i = 0; i < width; i++, dst += 3)
-                std::copy_n(row + column[i], 3, dst);
-        }
-        p->stretched = wxBitmap(out);
-        p->stretchedFrom = from;
-        p->stretchedTo = wxSize(width, height);
+    const wxSize to(width, height);
+    auto& kept = p->stretches;
+    auto found = std::find_if(kept.begin(), kept.end(),
+                              [&](const Stretch& k) { return k.from == from && k.to == to; });
+    if (found == kept.end()) {
+        if (kept.size() == 3)
+            kept.pop_back();
+        kept.insert(kept.begin(), Stretched(p->image, from, to));
+    } else {
+        std::rotate(kept.begin(), found, found + 1);
     }
-    s->target->dc->DrawBitmap(p->stretched, x, y);
+    wxGraphicsContext* gc = s->target->dc->GetGraphicsContext();
+    if (gc == nullptr)
+        return;
+    auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+    cairo_save(cr);
+    cairo_set_source_surface(cr, kept.front().surface.get(), x, y);
+    cairo_rectangle(cr, x, y, width, height);
+    cairo_fill(cr);
+    cairo_restore(cr);
     s->touched.Union(wxRect(x, y, width, height));
 }
 
-Picture* LoadPicture(int32_t resourceId) {
+namespace {
+
+wxImage Decoded(int32_t resourceId) {
     ResourceData data;
     DecodedBmp bmp;
     if (!FindResourceData(resourceId, &data) || !DecodeBmp(data.data, data.size, 3, &bmp))
-        return nullptr;
+        return wxImage();
     wxImage image(bmp.width, bmp.height, false);
     std::copy(bmp.pixels.begin(), bmp.pixels.end(), image.GetData());
-    return new Picture{image, wxBitmap(), wxBitmap(), wxRect(), wxSize()};
+    return image;
+}
+
+std::future<std::map<int32_t, wxImage>> decoding;
+std::map<int32_t, wxImage> decoded;
+
+} // namespace
+
+void StartDecodingPictures() {
+    if (decoding.valid() || !decoded.empty())
+        return;
+    decoding = std::async(std::launch::async, [] {
+        std::map<int32_t, wxImage> images;
+        for (int32_t id = IDB_DIE_FIRST; id <= IDB_LOGO; id++)
+            if (wxImage image = Decoded(id); image.IsOk())
+                images[id] = image;
+        return images;
+    });
+}
+
+void StopDecodingPictures() {
+    if (decoding.valid())
+        decoding.get();
+    decoded.clear();
+}
+
+Picture* LoadPicture(int32_t resourceId) {
+    if (decoding.valid())
+        decoded = decoding.get();
+    auto found = decoded.find(resourceId);
+    wxImage image = found != decoded.end() ? found->second : Decoded(resourceId);
+    if (found != decoded.end())
+        decoded.erase(found);
+    return image.IsOk() ? new Picture{image, wxBitmap(), {}} : nullptr;
 }
 
 void FreePicture(Picture* p) {

@@ -5,3 +5,8 @@ class wxFont;
 
 // The default GUI font, in which the sheet is measured and every text is drawn.
 const wxFont& DefaultGuiFont();
+
+// The game's pictures, decoded on a thread of their own while the toolkit starts up; the game's
+// LoadPicture then finds them ready. Stopped (and any left over dropped) at exit.
+void StartDecodingPictures();
+void StopDecodingPictures();
