@@ -46,6 +46,15 @@ Dyxel.store = {
   },
 };
 
+// The code the page began to compile before this script ran.
+if (typeof dyxelWasm !== 'undefined') {
+  Module.instantiateWasm = (imports, receiveInstance) => {
+    dyxelWasm.then((module) => WebAssembly.instantiate(module, imports)
+      .then((instance) => receiveInstance(instance, module))).catch((e) => abort(e));
+    return {};
+  };
+}
+
 // The font is asked for at once, while the game's code still loads; the game starts once it has
 // the font (the sheet is measured in it) and the stored files.
 Dyxel.fontLoaded = document.fonts.load(Dyxel.FONT).catch(() => {});
