@@ -53,7 +53,8 @@ rm -f state
 "$game" >/dev/null 2>&1 &
 pid=$!
 until_true 10 'xdotool search --name "^Tolvik dyxel$" >/dev/null' || { echo "no window" >&2; exit 1; }
-sleep 2
+# Idle once the start-up sound has played and the audio device has closed after its quiet spell.
+sleep 5
 read -r -a before <<<"$(cut -d' ' -f14,15 "/proc/$pid/stat")"
 sleep 10
 read -r -a after <<<"$(cut -d' ' -f14,15 "/proc/$pid/stat")"
