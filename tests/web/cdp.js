@@ -150,8 +150,8 @@ class Page {
     fs.writeFileSync(file, Buffer.from(data, 'base64'));
   }
   // A key as the keyboard gives it: "Alt+f", "Enter", "1", "ArrowDown".
-  async key(spec) {
-    const parts = spec.split('+');
+  async key(chord) {
+    const parts = chord.split('+');
     const key = parts.pop();
     const mods = { Alt: 1, Control: 2, Shift: 8 };
     const modifiers = parts.reduce((m, p) => m | mods[p], 0);
