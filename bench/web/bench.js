@@ -12,6 +12,22 @@ const build = path.resolve(process.argv[2] || 'build-web');
 const runs = Number(process.env.RUNS || 7);
 const median = (xs) => xs.slice().sort((a, b) => a - b)[Math.floor((xs.length - 1) / 2)];
 const started = (page) => page.waitFor("performance.getEntriesByName('dyxel-first-frame').length", 30);
+const FIRST_FRAME = "performance.getEntriesByName('dyxel-first-frame')[0].startTime";
+const WASM_RECEIVED = "performance.getEntriesByName(location.href + 'dyxel.wasm')[0].responseEnd";
+
+// Opens `address` in a browser of its own, with a fresh profile, once its first frame is there,
+// and returns what `read` takes from the page.
+async function inFreshBrowser(address, read) {
+  const browser = new Browser();
+  try {
+    const page = await browser.newPage();
+    await page.navigate(address);
+    await started(page);
+    return await read(page);
+  } finally {
+    await browser.close();
+  }
+}
 
 // CPU ticks of the browser's renderer processes (the page's own), from /proc.
 function rendererTicks(browser) {
@@ -85,25 +101,11 @@ async function measure(url, bareUrl) {
   console.log(`== navigation to first frame, fresh profile each run (median of ${runs})`);
   const frames = [], wasm = [], bare = [];
   for (let i = 0; i < runs; i++) {
-    const browser = new Browser();
-    try {
-      const page = await browser.newPage();
-      await page.navigate(url);
-      await started(page);
-      frames.push(await page.eval("performance.getEntriesByName('dyxel-first-frame')[0].startTime"));
-      wasm.push(await page.eval("performance.getEntriesByName(location.href + 'dyxel.wasm')[0].responseEnd"));
-    } finally {
-      await browser.close();
-    }
-    const floor = new Browser();
-    try {
-      const page = await floor.newPage();
-      await page.navigate(bareUrl);
-      await started(page);
-      bare.push(await page.eval("performance.getEntriesByName('dyxel-first-frame')[0].startTime"));
-    } finally {
-      await floor.close();
-    }
+    const [frame, received] = await inFreshBrowser(url, async (page) =>
+      [await page.eval(FIRST_FRAME), await page.eval(WASM_RECEIVED)]);
+    frames.push(frame);
+    wasm.push(received);
+    bare.push(await inFreshBrowser(bareUrl, (page) => page.eval(FIRST_FRAME)));
   }
   console.log(`first frame ${median(frames).toFixed(1)} ms (runs: ${frames.map((f) => f.toFixed(0)).join(' ')}; goal: 150)`);
   console.log(`dyxel.wasm received ${median(wasm).toFixed(1)} ms`);
@@ -117,7 +119,7 @@ async function measure(url, bareUrl) {
       const page = await browser0.newPage({ ownContext: true });
       await page.navigate(url);
       await started(page);
-      warm.push(await page.eval("performance.getEntriesByName('dyxel-first-frame')[0].startTime"));
+      warm.push(await page.eval(FIRST_FRAME));
       await page.send('Page.close');
     }
   } finally {

@@ -72,25 +72,22 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         CopyPicture(s, p, x, y, width, height, srcX, srcY);
         return;
     }
-    // A source outside the picture reads its nearest edge. Bands of rows keep the buffer small
-    // however large the window grows.
+    // Bands of rows keep the buffer small however large the window grows.
     constexpr int32_t BAND = 64;
     static std::vector<uint8_t> out;
     out.resize(static_cast<size_t>(width) * BAND * 4);
     std::vector<size_t> columns(static_cast<size_t>(width));
-    for (int32_t i = 0; i < width; i++) {
-        const int64_t sx = srcX + static_cast<int64_t>(i) * srcWidth / width;
+    for (int32_t i = 0; i < width; i++)
         columns[static_cast<size_t>(i)] =
-            static_cast<size_t>(std::clamp<int64_t>(sx, 0, p->width - 1)) * 4;
-    }
+            static_cast<size_t>(StretchSource(i, srcX, srcWidth, width, p->width)) * 4;
     for (int32_t top = 0; top < height; top += BAND) {
         const int32_t rows = std::min(BAND, height - top);
         uint8_t* dst = out.data();
         for (int32_t j = top; j < top + rows; j++) {
-            const int64_t sy = srcY + static_cast<int64_t>(j) * srcHeight / height;
             const uint8_t* row =
-                p->rgba.data() + static_cast<size_t>(std::clamp<int64_t>(sy, 0, p->height - 1)) *
-                                     static_cast<size_t>(p->width) * 4;
+                p->rgba.data() +
+                static_cast<size_t>(StretchSource(j, srcY, srcHeight, height, p->height)) *
+                    static_cast<size_t>(p->width) * 4;
             for (const size_t c : columns) {
                 std::copy_n(row + c, 4, dst);
                 dst += 4;

@@ -43,8 +43,6 @@ struct Picture {
 
 namespace {
 
-// Nearest-pixel sampling, as the classic stretch copy does; a source outside the picture reads
-// its nearest edge.
 Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
     Stretch out{{cairo_image_surface_create(CAIRO_FORMAT_RGB24, to.x, to.y), cairo_surface_destroy},
                 from,
@@ -55,16 +53,13 @@ Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
     const int32_t pw = image.GetWidth(), ph = image.GetHeight();
     const unsigned char* src = image.GetData();
     std::vector<int32_t> column(static_cast<size_t>(to.x));
-    for (int32_t i = 0; i < to.x; i++) {
-        const int64_t sx = from.x + static_cast<int64_t>(i) * from.width / to.x;
-        column[i] = static_cast<int32_t>(std::clamp<int64_t>(sx, 0, pw - 1)) * 3;
-    }
+    for (int32_t i = 0; i < to.x; i++)
+        column[i] = StretchSource(i, from.x, from.width, to.x, pw) * 3;
     unsigned char* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     for (int32_t j = 0; j < to.y; j++) {
-        const int64_t sy = from.y + static_cast<int64_t>(j) * from.height / to.y;
         const unsigned char* row =
-            src + static_cast<size_t>(std::clamp<int64_t>(sy, 0, ph - 1)) * pw * 3;
+            src + static_cast<size_t>(StretchSource(j, from.y, from.height, to.y, ph)) * pw * 3;
         auto* dst = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(j) * stride);
         for (int32_t i = 0; i < to.x; i++) {
             const unsigned char* px = row + column[i];

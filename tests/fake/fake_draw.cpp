@@ -131,8 +131,8 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         return;
     for (int32_t j = 0; j < h; j++)
         for (int32_t i = 0; i < w; i++) {
-            const int32_t px = std::clamp(sx + i * sw / w, 0, p->width - 1);
-            const int32_t py = std::clamp(sy + j * sh / h, 0, p->height - 1);
+            const int32_t px = StretchSource(i, sx, sw, w, p->width);
+            const int32_t py = StretchSource(j, sy, sh, h, p->height);
             put(s, x + i, y + j, x + i + 1, y + j + 1, p->pixels[py * p->width + px]);
         }
 }
