@@ -16,9 +16,11 @@ static_assert(sizeof(Settings) == 28);
 
 extern Settings* settings;
 
-// Options added after the 28-byte record; "state" keeps them in the words that follow it.
+// Options added after the 28-byte record; "state" keeps them in a tagged record after it
+// (docs/state-file.md).
 struct ExtraSettings {
-    int32_t expertRobots; // "&Expert": robots play the optimal strategy
+    int32_t expertRobots;   // "&Expert": robots play the optimal strategy
+    int32_t championRobots; // "&Mästare": robots play to win against the table
 };
 extern ExtraSettings extraSettings;
 

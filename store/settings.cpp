@@ -4,29 +4,73 @@
 #include <cstring>
 #include <gc.h>
 
+namespace {
+
+int32_t Settings::*const recordFields[] = {&Settings::altDice,     &Settings::unlimitedThrows,
+                                           &Settings::throwSound,  &Settings::robotSound,
+                                           &Settings::spareOption, &Settings::longThrows,
+                                           &Settings::sortedThrow};
+int32_t ExtraSettings::*const extraFields[EXTRA_FIELDS] = {&ExtraSettings::expertRobots,
+                                                           &ExtraSettings::championRobots};
+
+// The fields' byte count of the added options' record at `tail`, or 0 when the tail is not one
+// whole: then it is someone else's and reads as no option.
+size_t ExtraRecordFields(const uint8_t* tail, size_t size) {
+    if (size < EXTRA_HEADER_BYTES || std::memcmp(tail, EXTRA_TAG, sizeof EXTRA_TAG) != 0 ||
+        GetLe32(tail + 4) < 1)
+        return 0;
+    const int32_t fields = GetLe32(tail + 8);
+    if (fields <= 0 || static_cast<size_t>(fields) > size - EXTRA_HEADER_BYTES)
+        return 0;
+    return static_cast<size_t>(fields);
+}
+
+} // namespace
+
 void SetDefaultSettings(Settings* s) {
     *s = Settings{1, 0, 1, 1, 1, 1200, 0};
 }
 
-void EncodeSettings(const Settings* s, const ExtraSettings* extra, uint8_t* image, size_t size) {
-    const int32_t values[8] = {s->altDice,     s->unlimitedThrows, s->throwSound,
-                               s->robotSound,  s->spareOption,     s->longThrows,
-                               s->sortedThrow, extra->expertRobots};
-    for (size_t i = 0; 4 * i + 4 <= size && i < 8; i++)
-        PutLe32(image + 4 * i, values[i]);
+size_t EncodeSettings(const Settings* s, const ExtraSettings* extra, size_t fields,
+                      uint8_t image[SETTINGS_BYTES + EXTRA_BYTES]) {
+    for (size_t i = 0; i < 7; i++)
+        PutLe32(image + 4 * i, s->*recordFields[i]);
+    bool on = false;
+    for (auto field : extraFields)
+        on = on || extra->*field != 0;
+    if (!on && fields == 0)
+        return SETTINGS_BYTES;
+    uint8_t* tail = image + SETTINGS_BYTES;
+    std::memcpy(tail, EXTRA_TAG, sizeof EXTRA_TAG);
+    PutLe32(tail + 4, EXTRA_VERSION);
+    // A later version's fields beyond ours stay counted: the file keeps their bytes.
+    PutLe32(tail + 8, static_cast<int32_t>(fields > 4 * EXTRA_FIELDS ? fields : 4 * EXTRA_FIELDS));
+    for (size_t i = 0; i < EXTRA_FIELDS; i++)
+        PutLe32(tail + EXTRA_HEADER_BYTES + 4 * i, extra->*extraFields[i]);
+    return SETTINGS_BYTES + EXTRA_BYTES;
 }
 
-void DecodeSettings(Settings* s, ExtraSettings* extra, const uint8_t* image, size_t size) {
+size_t DecodeSettings(Settings* s, ExtraSettings* extra, const uint8_t* image, size_t size) {
     // The image lies over the record byte by byte, as a short read would fill it.
-    uint8_t full[SETTINGS_IMAGE_BYTES];
-    EncodeSettings(s, extra, full, sizeof full);
-    if (size > 0)
-        std::memcpy(full, image, size < sizeof full ? size : sizeof full);
-    int32_t* fields[8] = {&s->altDice,     &s->unlimitedThrows, &s->throwSound,
-                          &s->robotSound,  &s->spareOption,     &s->longThrows,
-                          &s->sortedThrow, &extra->expertRobots};
-    for (size_t i = 0; i < 8; i++)
-        *fields[i] = GetLe32(full + 4 * i);
+    uint8_t record[SETTINGS_BYTES];
+    for (size_t i = 0; i < 7; i++)
+        PutLe32(record + 4 * i, s->*recordFields[i]);
+    std::memcpy(record, image, size < SETTINGS_BYTES ? size : SETTINGS_BYTES);
+    for (size_t i = 0; i < 7; i++)
+        s->*recordFields[i] = GetLe32(record + 4 * i);
+    *extra = ExtraSettings{};
+    if (size <= SETTINGS_BYTES)
+        return 0;
+    const uint8_t* tail = image + SETTINGS_BYTES;
+    const size_t fields = ExtraRecordFields(tail, size - SETTINGS_BYTES);
+    for (size_t i = 0; i < EXTRA_FIELDS && 4 * i + 4 <= fields; i++)
+        extra->*extraFields[i] = GetLe32(tail + EXTRA_HEADER_BYTES + 4 * i);
+    // The earlier release kept "&Expert" alone in the word after the record.
+    if (fields == 0 && size == SETTINGS_BYTES + 4 && GetLe32(tail) == 1) {
+        extra->expertRobots = 1;
+        return 4;
+    }
+    return fields;
 }
 
 Settings* LoadSettings() {
@@ -38,7 +82,7 @@ Settings* LoadSettings() {
         s = &fallback;
     }
     extraSettings = ExtraSettings{};
-    uint8_t image[SETTINGS_IMAGE_BYTES] = {};
+    static uint8_t image[SETTINGS_IMAGE_BYTES];
     size_t n = 0;
     if (!ReadDataImage("state", image, sizeof image, &n))
         SetDefaultSettings(s);
@@ -49,15 +93,15 @@ Settings* LoadSettings() {
 
 void SaveSettings(const Settings* s) {
     LockDataFiles();
-    // The "&Expert" word is written when it is on, or when the file already reaches it: a file
-    // of the record alone stays 28 bytes.
-    uint8_t image[SETTINGS_IMAGE_BYTES];
-    size_t onDisk = 0;
-    ReadDataImage("state", image, sizeof image, &onDisk);
-    const size_t size = extraSettings.expertRobots != 0 || onDisk >= SETTINGS_IMAGE_BYTES
-                            ? SETTINGS_IMAGE_BYTES
-                            : SETTINGS_BYTES;
-    EncodeSettings(s, &extraSettings, image, size);
+    uint8_t image[SETTINGS_BYTES + EXTRA_BYTES];
+    // Whether the file holds our record decides its form: read it as it is now.
+    static uint8_t onDisk[SETTINGS_IMAGE_BYTES];
+    size_t n = 0;
+    Settings ignored{};
+    ExtraSettings stored{};
+    ReadDataImage("state", onDisk, sizeof onDisk, &n);
+    const size_t fields = DecodeSettings(&ignored, &stored, onDisk, n);
+    const size_t size = EncodeSettings(s, &extraSettings, fields, image);
     const bool written = WriteDataImage("state", image, size);
     UnlockDataFiles();
     // At exit the root window is gone: the boxes have no owner.

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,15 +86,17 @@ TEST_F(Store, OptionsFromFilesOfEveryLength) {
     } cases[] = {
         {"", {0, 0, 0, 0, 0, 0, 0}, 0, std::string(28, '\0')},
         {le({1, 1}), {1, 1, 0, 0, 0, 0, 0}, 0, le({1, 1, 0, 0, 0, 0, 0})},
-        // An LF in the record takes a CR on disk; the old bytes past the new ones stay.
+        // An LF in the record takes a CR on disk; the old bytes past the new ones stay, and
+        // a tail not ours turns nothing on.
         {le({0, 1, 0, 1, 7, 10, 0, 0, 99}),
          {0, 1, 0, 1, 7, 10, 0},
          0,
-         le({0, 1, 0, 1, 7}) + "\r\n" + std::string(14, '\0')},
+         le({0, 1, 0, 1, 7}) + "\r\n" + std::string(10, '\0') + le({99})},
+        // The earlier release's "&Expert" word becomes our tagged record.
         {le({1, 0, 1, 1, 1, 1200, 0, 1}),
          {1, 0, 1, 1, 1, 1200, 0},
          1,
-         le({1, 0, 1, 1, 1, 1200, 0, 1})},
+         le({1, 0, 1, 1, 1, 1200, 0}) + "DYX+" + le({1, 8, 1, 0})},
     };
     for (const auto& c : cases) {
         write("state", c.file);
@@ -106,10 +109,43 @@ TEST_F(Store, OptionsFromFilesOfEveryLength) {
     fs::remove("state");
     const Settings s = *LoadSettings();
     EXPECT_EQ(s.longThrows * 10 + s.altDice, 12001) << "the defaults of a missing file";
+    extraSettings.championRobots = 1;
+    SaveSettings(&s);
+    EXPECT_EQ(bytes("state"), le({1, 0, 1, 1, 1, 1200, 0}) + "DYX+" + le({1, 8, 0, 1}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Store, OnlyOurOwnRecordAfterTheOptionsTurnsAnAdditionOn) {
+    const std::string record = le({1, 0, 1, 1, 1, 1200, 0});
+    std::mt19937 random(1700000000);
+    for (size_t length = 1; length <= 64; length++) {
+        std::string tail;
+        while (tail.size() < length)
+            tail += static_cast<char>(random());
+        // Half of the tails begin with our tag, as a truncated record would.
+        if (length % 2 == 0)
+            tail.replace(0, std::min<size_t>(4, length),
+                         std::string("DYX+", std::min<size_t>(4, length)));
+        write("state", record + tail);
+        const Settings s = *LoadSettings();
+        EXPECT_EQ(extraSettings.expertRobots | extraSettings.championRobots, 0) << length;
+        SaveSettings(&s);
+        EXPECT_EQ(bytes("state"), record + tail) << "the foreign tail is kept, " << length;
+    }
+    // A later version's record: its fields past ours are kept, and so is its byte count.
+    const std::string later = "DYX+" + le({2, 16, 1, 0, 7, 9});
+    write("state", record + later + "xyz");
+    const Settings s = *LoadSettings();
+    EXPECT_EQ(extraSettings.expertRobots, 1);
+    extraSettings = ExtraSettings{0, 1};
+    SaveSettings(&s);
+    EXPECT_EQ(bytes("state"), record + "DYX+" + le({1, 16, 0, 1, 7, 9}) + "xyz");
+    // Turning an option on over a foreign tail writes our record over its start.
+    write("state", record + "tail kept!!!");
+    LoadSettings();
     extraSettings.expertRobots = 1;
     SaveSettings(&s);
-    EXPECT_EQ(bytes("state"), le({1, 0, 1, 1, 1, 1200, 0, 1}));
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(bytes("state"), record + "DYX+" + le({1, 8, 1, 0}));
 }
 
 TEST_F(Store, TheListKeepsTheTenBestInOrderOfMerit) {

@@ -31,10 +31,10 @@ TEST_F(UiTest, OptionsToggleTheirCheckMarksAndReachTheFileAtExit) {
         EXPECT_TRUE(fake.checks[IDM_LONG_THROWS]) << "1200, then 0, then 1";
         EXPECT_TRUE(fake.checks[IDM_EXPERT]);
     });
-    // Off, on, off, off, the spare 1 kept, 1, on; then the "&Expert" word.
+    // Off, on, off, off, the spare 1 kept, 1, on; then the added options' record, "&Expert" on.
     EXPECT_EQ(FileBytes("state"), std::string("\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0"
-                                              "\1\0\0\0\1\0\0\0",
-                                              32));
+                                              "\1\0\0\0DYX+\1\0\0\0\b\0\0\0\1\0\0\0\0\0\0\0",
+                                              48));
 }
 
 TEST_F(UiTest, NewGameAndReplayAskBeforeGivingUpAGame) {
