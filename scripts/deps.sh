@@ -11,7 +11,8 @@ group_package="dpkg-dev file desktop-file-utils appstream groff-base"
 group_web="emscripten chromium fonts-dejavu-core"
 # windows: MinGW-w64 for i686 with POSIX threads, and wine (its 32-bit half from i386) with
 # its fonts under a private X server with openbox.
-group_windows="g++ cmake ninja-build make g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine
+group_windows="g++ cmake ninja-build make g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
 wine32:i386 fonts-wine xvfb xauth xdotool openbox imagemagick x11-utils"
 group_test="$group_run $group_package $group_web $group_windows clang libclang-rt-14-dev
 libgtest-dev libbenchmark-dev faketime"

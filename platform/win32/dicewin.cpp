@@ -59,6 +59,10 @@ LRESULT CALLBACK DiceWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         win.dice = hwnd;
         CreateDieButtons(hwnd);
         return 0;
+    case WM_CLOSE:
+        // The window has no close box, and Alt+F4 on it must not end the game: it goes with the
+        // root window only.
+        return 0;
     case WM_DESTROY:
         win.dice = nullptr;
         for (HWND& button : win.dieButtons)

@@ -37,6 +37,8 @@ panel_lines() { # the lines of results that the top-ten panel shows
 }
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
+# Bytes another program left after the options turn nothing on: the robot plays as always.
+printf 'tail kept!!!' >>state
 start_game
 players -R1
 until_true 90 '[ -s h_score ]' || fail "the game did not end"

@@ -4,13 +4,14 @@
 # it, with screenshots kept as artifacts.
 WIN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 . "$WIN_ROOT/tests/x11.sh"
+. "$WIN_ROOT/tests/win32/wine.sh"
 # The sheet in wine's System font (height 16, average width 7): W = 35, H = 19.
 WIN_W=35 WIN_H=19 WIN_TH=16 WIN_AW=7
 
 # wine_env PREFIX: wine quiet, without its .NET and HTML installers and without an audio back
 # end (the game is then silent, as without a sound card, and starts faster).
 wine_env() {
-    export WINEPREFIX=$1 WINEDEBUG=-all
+    export WINEPREFIX=$1
     export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 }
 
@@ -32,7 +33,7 @@ before_stop() { timeout 30 wineserver -k 2>/dev/null; }
 
 # Wine starts slowly on a loaded machine the first time: a minute for the root window.
 start_root() {
-    wine "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" &
+    "$WINE" "$GAME" >"$WORK/stdout" 2>"$WORK/stderr" &
     GAME_PID=$!
     ROOT=$(wait_window "Tolvik dyxel" 60) || fail "no root window within 60 s"
 }

@@ -59,6 +59,8 @@ keys "$warning" alt+n
 wait_gone "Varning" 20 || fail "the warning stays after Nej"
 wait_window "Spelare: AB   Kvar: 2" 20 >/dev/null || fail "the game is gone after Nej"
 
+# Alt+F4 on the dice window ends nothing: the turn goes on below, and the game to its exit.
+keys "$dice" alt+F4
 # Two throws more: the held dice keep their faces; the last throw ends the throwing.
 keys "$dice" alt+k
 wait_window "Spelare: AB   Kvar: 1" 20 >/dev/null || fail "Kasta did not count the throw"
