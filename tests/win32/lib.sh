@@ -18,6 +18,7 @@ wine_env() {
 # wine_setup NAME PREFIX_FILE EXE SHOTS: the prefix, a scratch working directory, X and openbox.
 wine_setup() {
     NAME=$1 GAME=$(realpath "$3") SHOTS=$(realpath -m "$4")
+    [ "$WINEARCH" = win64 ] && NAME=${NAME/win32/win64} # each build's screenshots of its own
     [ -d "$(cat "$2" 2>/dev/null)" ] || { echo "FAIL: no wine prefix (wine_prefix_setup)" >&2; exit 1; }
     [ -f "$GAME" ] || { echo "FAIL: $3 is not built: run make windows" >&2; exit 1; }
     wine_env "$(cat "$2")"
