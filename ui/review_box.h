@@ -1,0 +1,8 @@
+// After each game: the review of its human decisions and each name's statistics, recorded at the
+// game's end and shown by their commands in a box of their own.
+#pragma once
+
+// The game's end: the top-ten list as always, then the review closed and the statistics added.
+void RecordFinishedGame();
+void ShowReviewBox();
+void ShowStatisticsBox();
