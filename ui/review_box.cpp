@@ -71,6 +71,9 @@ void RecordFinishedGame() {
 void ShowReviewBox() {
     static char text[4096];
     FormatGameReview(text, sizeof text);
+    const size_t n = std::strlen(text);
+    if (n > 0 && text[n - 1] == '\n')
+        text[n - 1] = 0; // no empty line above the button
     ShowTextBox(text, "Granskning");
 }
 
@@ -85,6 +88,7 @@ void ShowStatisticsBox() {
         text += describe(entries[i]);
     if (entries.size() > MAX_NAMES_SHOWN)
         text += "och " + std::to_string(entries.size() - MAX_NAMES_SHOWN) + " namn till.\n";
+    text.pop_back();
     if (entries.empty())
         text = "Ingen statistik \xe4n: den b\xf6rjar n\xe4r ett spel har spelats till slut.";
     ShowTextBox(text.c_str(), "Statistik");
