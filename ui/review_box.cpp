@@ -1,5 +1,6 @@
 #include "ui/review_box.h"
 #include "core/game.h"
+#include "platform/menu.h"
 #include "review/review.h"
 #include "store/statistics.h"
 #include "store/topten.h"
@@ -44,9 +45,15 @@ std::string describe(const StatisticsEntry& e) {
 
 } // namespace
 
+void StartReviewedGame() {
+    startGameReview();
+    SetMenuEnabled(IDM_REVIEW, false);
+}
+
 void RecordFinishedGame() {
     OfferResultsToTopTen();
     finishGameReview();
+    SetMenuEnabled(IDM_REVIEW, true);
     StatisticsEntry results[MAX_SLOTS]{};
     const int32_t count = gameState.playerCount < MAX_SLOTS ? gameState.playerCount : MAX_SLOTS;
     for (int32_t p = 0; p < count; p++) {

@@ -89,7 +89,7 @@ void newGameCommand() {
     RunPlayerDialog();
     if (playerDialogStartsGame != 0 && gameState.playerCount > 0) {
         gameState.sheetVisible = 1;
-        startGameReview();
+        StartReviewedGame();
         newGame();
         return;
     }
@@ -108,7 +108,7 @@ void replayCommand() {
     resetGame(false);
     if (gameState.playerCount > 0) {
         gameState.sheetVisible = 1;
-        startGameReview();
+        StartReviewedGame();
         newGame();
     }
 }
@@ -129,6 +129,7 @@ void OnRootCreate() {
     for (const OptionItem& item : OPTION_ITEMS)
         if (const int32_t* field = optionField(item))
             SetMenuCheck(item.commandId, *field != 0);
+    SetMenuEnabled(IDM_REVIEW, false); // until a game has ended
     gameState.topTenShown = 0;
     gameState.sheetVisible = 0;
     gameState.diceOnBoard = 0;

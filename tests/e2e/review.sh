@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # A human "ABC" plays a whole game badly on purpose, by keys alone: every turn stops after the
-# first throw and writes the first free row. "&Granskning" then shows the review in a box of its
-# own, tall enough for its three costliest decisions; "statistik" holds the game with its 30
-# weighed decisions and their loss; "S&tatistik" shows the file.
+# first throw and writes the first free row. "&Granskning", greyed until then, shows the review
+# in a box of its own, tall enough for its three costliest decisions; "statistik" holds the game
+# with its 30 weighed decisions and their loss; "S&tatistik" shows the file.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup review "$@"
 
 write_state 1 0 1 1 1 0 0
 start_game
-keys "$ROOT" alt+h g # before any game: a one-line box
-BOX=$(wait_window Granskning) || fail "no review box before a game"
+keys "$ROOT" alt+h t # before any game: a one-line box
+BOX=$(wait_window Statistik) || fail "no statistics box before a game"
 eval "$(xwininfo -id "$BOX" | sed -n 's/.*Height: *\([0-9]*\)/H0=\1/p')"
 keys "$BOX" Return
-wait_gone Granskning || fail "the review box stayed"
+wait_gone Statistik || fail "the statistics box stayed"
 
 keys "$ROOT" alt+f n
 DIALOG=$(wait_untitled) || fail "no player dialog"
@@ -35,7 +35,7 @@ keys "$ROOT" alt+h g
 BOX=$(wait_window Granskning) || fail "no review box after the game"
 eval "$(xwininfo -id "$BOX" | sed -n 's/.*Height: *\([0-9]*\)/H1=\1/p')"
 shot review
-# The name, the sum and three decisions: four lines more than the box before the game.
+# The name, the sum and three decisions: four lines more than the one-line box.
 [ $((H1 - H0)) -ge $((4 * 17)) ] || fail "the review box is $H1 high, the empty one $H0"
 keys "$BOX" Return
 wait_gone Granskning || fail "the review box stayed"

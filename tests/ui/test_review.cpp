@@ -50,13 +50,16 @@ TEST_F(UiTest, TheReviewListsTheCostliestDecisionsAndTheStatisticsCountEveryGame
         platformEvents.rootCommand(IDM_STATISTICS);
         ASSERT_NE(lastBox("Statistik"), nullptr);
         EXPECT_EQ(lastBox("Statistik")->rfind("Ingen statistik", 0), 0u);
+        EXPECT_FALSE(fake.enabled.at(IDM_REVIEW));
         NewGame({"ABC", "-R"});
-        platformEvents.rootCommand(IDM_REVIEW);
+        platformEvents.rootCommand(IDM_REVIEW); // a key or a stale menu may still send it
         EXPECT_EQ(lastBox("Granskning")->rfind("Granskningen visas n\xe4r", 0), 0u);
         for (int32_t game = 0; game < 3; game++) {
             if (game > 0)
                 platformEvents.rootCommand(IDM_REPLAY);
+            EXPECT_FALSE(fake.enabled.at(IDM_REVIEW)) << "game " << game;
             playHumanTurns();
+            EXPECT_TRUE(fake.enabled.at(IDM_REVIEW)) << "game " << game;
             ASSERT_EQ(gameState.turnsLeft, 0);
             totals[game][0] = gameState.players[0].cells[ROW_TOTAL];
             totals[game][1] = gameState.players[1].cells[ROW_TOTAL];
