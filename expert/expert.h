@@ -43,3 +43,10 @@ struct ExpertAdvice {
 };
 // `throwsLeft` is 2, 1 or 0; the dice need only their faces.
 ExpertAdvice expertAdvice(const int32_t* cells, const DiceThrow& dice, int32_t throwsLeft);
+
+// The review: what one choice is worth, as the expected sum still to come once it is made
+// ("Total" now not included), to weigh a player's choice against the advice. A keep holds
+// `keep[f]` dice of each face with `throwsLeft` 2 or 1 throws to come; a row is written with the
+// dice's faces. -1 for a keep of more than five dice or a row that is not free.
+double expertKeepWorth(const int32_t* cells, const int32_t keep[6], int32_t throwsLeft);
+double expertRowWorth(const int32_t* cells, const DiceThrow& dice, int32_t row);

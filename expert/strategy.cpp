@@ -136,3 +136,30 @@ ExpertAdvice expertAdvice(const int32_t* cells, const DiceThrow& dice, int32_t t
     advice.expectedTotal += value;
     return advice;
 }
+
+double expertKeepWorth(const int32_t* cells, const int32_t keep[6], int32_t throwsLeft) {
+    const uint32_t used = expertUsedRows(cells);
+    const int32_t k = keepIndex(keep);
+    if (used == EXPERT_ALL_USED || k < 0)
+        return -1;
+    const TurnValues& t = turnOf(used, cappedSum(cells));
+    return (throwsLeft >= 2 ? t.keepTwo : t.keepOne)[k];
+}
+
+double expertRowWorth(const int32_t* cells, const DiceThrow& dice, int32_t row) {
+    const int32_t bit = row < 6 ? row : row - 2;
+    if (row < 0 || row >= ROW_TOTAL || row == ROW_SUM || row == ROW_BONUS || cells[row] != 0)
+        return -1;
+    DiceThrow d{};
+    for (int32_t i = 0; i < 5; i++)
+        d.face[i] = dice.face[i] >= 0 && dice.face[i] < 6 ? dice.face[i] : 0;
+    analyseThrow(d);
+    // As the table weighs a write: its points and any bonus it wins, then the state after.
+    const int32_t sum = cappedSum(cells);
+    const int32_t points = rowScore(row, d);
+    if (bit >= 6)
+        return points + expertValue(expertUsedRows(cells) | 1u << bit, sum);
+    const int32_t after = sum + points < EXPERT_SUMS - 1 ? sum + points : EXPERT_SUMS - 1;
+    const int32_t bonus = sum < EXPERT_SUMS - 1 && after == EXPERT_SUMS - 1 ? 50 : 0;
+    return points + bonus + expertValue(expertUsedRows(cells) | 1u << bit, after);
+}

@@ -14,6 +14,9 @@ bool ReadDataFile(const char* name, uint8_t* bytes, size_t capacity, size_t* len
 // file is at every moment either the old one or the new one. False when it cannot be written
 // (the file is refused as above, or the directory does not allow it); the file is then unchanged.
 bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length);
+// The same, but the file is exactly `bytes` afterwards: for files of the game's own text format,
+// where an old tail would be read as more of the text.
+bool ReplaceDataFileWhole(const char* name, const uint8_t* bytes, size_t length);
 
 // An exclusive lock over the data files between instances of the game; calls may nest.
 void LockDataFiles();

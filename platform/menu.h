@@ -3,4 +3,6 @@
 #include <cstdint>
 
 void SetMenuCheck(int32_t commandId, bool checked);
+// A root menu command greyed out (false) or offered again.
+void SetMenuEnabled(int32_t commandId, bool enabled);
 void SetDiceCommandHighlight(int32_t commandId, bool highlighted);

@@ -22,6 +22,8 @@ const MenuEntry ROOT_MENU[] = {
     {0, 0, "&Hj\xe4lp"},
     {1, 1006, "&Spelet"},
     {1, 1002, "&Om dyxel"},
+    {1, 1016, "&Granskning"},
+    {1, 1017, "S&tatistik"},
 };
 const int32_t ROOT_MENU_COUNT = sizeof ROOT_MENU / sizeof ROOT_MENU[0];
 

@@ -5,6 +5,7 @@
 #include "platform/draw.h"
 #include "platform/menu.h"
 #include "platform/window.h"
+#include "review/review.h"
 #include "ui/hint.h"
 #include "ui/names.h"
 #include "ui/paint.h"
@@ -172,8 +173,10 @@ bool OnDiceCommand(int32_t commandId) {
     const bool playing = gameState.turnsLeft > 0 && gameState.dice != nullptr;
     switch (commandId) {
     case IDM_THROW:
-        if (playing)
+        if (playing) {
+            recordThrowAgain();
             throwAgain();
+        }
         return true;
     case IDM_ALIKE:
         if (playing)
@@ -193,6 +196,7 @@ bool OnDiceCommand(int32_t commandId) {
         return true;
     case IDM_DONE:
         if (playing) {
+            recordDone();
             gameState.throwsLeft = 0;
             finishThrowing();
         }

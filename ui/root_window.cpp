@@ -8,6 +8,7 @@
 #include "platform/system.h"
 #include "platform/window.h"
 #include "res/resources.h"
+#include "review/review.h"
 #include "store/settings.h"
 #include "store/topten.h"
 #include "ui/app.h"
@@ -15,6 +16,7 @@
 #include "ui/dice_window.h"
 #include "ui/hint.h"
 #include "ui/pointer.h"
+#include "ui/review_box.h"
 #include <vector>
 
 namespace {
@@ -87,6 +89,7 @@ void newGameCommand() {
     RunPlayerDialog();
     if (playerDialogStartsGame != 0 && gameState.playerCount > 0) {
         gameState.sheetVisible = 1;
+        StartReviewedGame();
         newGame();
         return;
     }
@@ -105,6 +108,7 @@ void replayCommand() {
     resetGame(false);
     if (gameState.playerCount > 0) {
         gameState.sheetVisible = 1;
+        StartReviewedGame();
         newGame();
     }
 }
@@ -125,6 +129,7 @@ void OnRootCreate() {
     for (const OptionItem& item : OPTION_ITEMS)
         if (const int32_t* field = optionField(item))
             SetMenuCheck(item.commandId, *field != 0);
+    SetMenuEnabled(IDM_REVIEW, false); // until a game has ended
     gameState.topTenShown = 0;
     gameState.sheetVisible = 0;
     gameState.diceOnBoard = 0;
@@ -140,6 +145,7 @@ void OnRootLeftDown(int32_t x, int32_t y) {
 }
 
 void OnCommitRequest() {
+    recordCommit();
     completeTurn();
 }
 
@@ -177,6 +183,12 @@ void OnRootCommand(int32_t commandId) {
         break;
     case IDM_HELP:
         OpenHelp();
+        break;
+    case IDM_REVIEW:
+        ShowReviewBox();
+        break;
+    case IDM_STATISTICS:
+        ShowStatisticsBox();
         break;
     default: // not ours
         break;

@@ -15,6 +15,7 @@
 #include "ui/dice_window.h"
 #include "ui/paint.h"
 #include "ui/pointer.h"
+#include "ui/review_box.h"
 #include "ui/root_window.h"
 #include "ui/sheet.h"
 #include <gc.h>
@@ -109,7 +110,7 @@ void InstallFrontEnd() {
     frontEnd.sendCommitRequest = OnCommitRequest;
 
     InstallSoundCues();
-    services.offerResults = OfferResultsToTopTen;
+    services.offerResults = RecordFinishedGame;
 }
 
 void MeasureSheetMetrics() {

@@ -11,6 +11,7 @@
 #include "app/game.h"
 #include "app/sim/advise.h"
 #include "app/sim/options.h"
+#include "app/sim/review.h"
 #include "core/hooks.h"
 #include "core/random.h"
 #include "core/turn.h"
@@ -193,6 +194,10 @@ int main(int argc, char** argv) {
     if (options.advise) {
         startExpertTable(SIM_THREADS);
         return RunAdvise(stdin, stdout);
+    }
+    if (options.review) {
+        startExpertTable(SIM_THREADS);
+        return RunReview(stdin, stdout);
     }
     if (!options.timeGiven)
         options.time = static_cast<uint32_t>(std::time(nullptr));

@@ -7,6 +7,7 @@ const char SIM_USAGE[] =
     "                 [--throw-sound 0|1] [--robot-sound 0|1] [--expert 0|1] [--trace]\n"
     "                 [--top-ten]\n"
     "       dyxel-sim --advise\n"
+    "       dyxel-sim --review\n"
     "\n"
     "Plays games of robots only, one after another, with no window.\n"
     "  --robots N         robot players R1 to RN, 1 to 5 (default 1)\n"
@@ -35,7 +36,15 @@ const char SIM_USAGE[] =
     "For each line it prints the optimal move:\n"
     "  keep PIPS          the dice to hold, ascending, or - for none (THROWS above 0)\n"
     "  row R              the sheet row to write, 0 to 16 (THROWS 0)\n"
-    "  error REASON       for a line it cannot read\n";
+    "  error REASON       for a line it cannot read\n"
+    "\n"
+    "With --review it reads a trace (--trace) from standard input and weighs every\n"
+    "decision against the optimal strategy, one line each:\n"
+    "  review g=G t=T p=P k=K loss=L best=B\n"
+    "K 1 and 2 the dice held after those throws, 3 the row; L what the choice lost in\n"
+    "expected final total; B the best keep (pips ascending, - for none) or row. Then,\n"
+    "for each seat of a game:\n"
+    "  review g=G p=P decisions=N loss=SUM\n";
 
 namespace {
 
@@ -112,6 +121,10 @@ SimArgsResult ParseSimArgs(int argc, const char* const* argv, SimOptions& o, std
         }
         if (std::strcmp(arg, "--advise") == 0) {
             o.advise = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--review") == 0) {
+            o.review = true;
             continue;
         }
         int which = -1;

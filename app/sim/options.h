@@ -15,6 +15,7 @@ struct SimOptions {
     bool topTen = false;
     int32_t expert = 0;  // robots play the optimal strategy
     bool advise = false; // answer positions from standard input instead of playing
+    bool review = false; // weigh the decisions of a trace from standard input
 };
 
 enum SimArgsResult { SIM_ARGS_RUN, SIM_ARGS_HELP, SIM_ARGS_ERROR };

@@ -92,7 +92,9 @@ bool ReadDataFile(const char* name, uint8_t* bytes, size_t capacity, size_t* len
     return true;
 }
 
-bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
+namespace {
+
+bool replaceFile(const char* name, const uint8_t* bytes, size_t length, bool keepTail) {
     struct stat st;
     int oldFd = -1;
     if (lstat(name, &st) == 0) {
@@ -111,13 +113,15 @@ bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
         // A directory that takes no new file: the file itself can still be written in place.
         bool ok = false;
         if (oldFd >= 0 && (errno == EACCES || errno == EROFS || errno == EPERM))
-            ok = writeAll(oldFd, bytes, length, 0) && fsync(oldFd) == 0;
+            ok = writeAll(oldFd, bytes, length, 0) &&
+                 (keepTail || ftruncate(oldFd, static_cast<off_t>(length)) == 0) &&
+                 fsync(oldFd) == 0;
         if (oldFd >= 0)
             close(oldFd);
         return ok;
     }
     bool ok = (oldFd < 0 || fchmod(fd, mode) == 0) && writeAll(fd, bytes, length, 0);
-    if (ok && oldFd >= 0 && st.st_size > static_cast<off_t>(length))
+    if (ok && keepTail && oldFd >= 0 && st.st_size > static_cast<off_t>(length))
         ok = copyTail(oldFd, fd, static_cast<off_t>(length));
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
@@ -133,6 +137,16 @@ bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
     if (dataFilesWritten != nullptr)
         dataFilesWritten();
     return true;
+}
+
+} // namespace
+
+bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
+    return replaceFile(name, bytes, length, true);
+}
+
+bool ReplaceDataFileWhole(const char* name, const uint8_t* bytes, size_t length) {
+    return replaceFile(name, bytes, length, false);
 }
 
 void LockDataFiles() {

@@ -19,6 +19,7 @@ mergeInto(LibraryManager.library, {
     Dyxel.menuEntries.push([depth, id, Dyxel.decode(text, -1), check]);
   },
   dyxel_menu_check: function (id, checked) { Dyxel.menu.check(id, checked); },
+  dyxel_menu_enable: function (id, enabled) { Dyxel.menu.enable(id, enabled); },
   dyxel_root_create: function (title, width, height) {
     Dyxel.createRoot(Dyxel.decode(title, -1), width, height);
   },

@@ -8,6 +8,7 @@ Dyxel.menu = {
   top: [],   // menus on the bar: { label, mnemonic, items, el }
   open: [],  // the open menus, outermost first: { menu, el, sel }
   checks: new Map(),
+  disabled: new Set(), // greyed commands: shown, never chosen
 
   // The table's rows: a row with command 0 opens a menu holding the following deeper rows.
   build(entries) {
@@ -52,6 +53,12 @@ Dyxel.menu = {
     for (const el of document.querySelectorAll(`.popup [data-id="${id}"]`))
       el.setAttribute('aria-checked', String(!!on));
   },
+  enable(id, on) {
+    if (on) this.disabled.delete(id);
+    else this.disabled.add(id);
+    for (const el of document.querySelectorAll(`.popup [data-id="${id}"]`))
+      el.setAttribute('aria-disabled', String(!on));
+  },
   close(depth = 0) {
     for (const level of this.open.splice(depth)) level.el.remove();
     for (const menu of this.top) menu.el.classList.toggle('open', this.open.length > 0 && this.open[0].menu === menu);
@@ -80,6 +87,7 @@ Dyxel.menu = {
       row.setAttribute('role', item.check ? 'menuitemcheckbox' : 'menuitem');
       if (item.check) row.setAttribute('aria-checked', String(this.checks.get(item.id)));
       if (item.items) row.setAttribute('aria-haspopup', 'true');
+      if (this.disabled.has(item.id)) row.setAttribute('aria-disabled', 'true');
       row.dataset.id = item.id;
       row.append(item.label.cloneNode(true));
       row.addEventListener('mouseenter', () => this.select(level, i, true));
@@ -107,7 +115,7 @@ Dyxel.menu = {
   },
   choose(level, i) {
     const item = level.menu.items[i];
-    if (!item) return;
+    if (!item || this.disabled.has(item.id)) return;
     if (item.items) {
       this.select(level, i, false);
       this.openSub(level, 0);

@@ -53,6 +53,7 @@ void dyxel_flush_files();
 
 void dyxel_menu_add(int32_t depth, int32_t commandId, const char* text, int32_t check);
 void dyxel_menu_check(int32_t commandId, int32_t checked);
+void dyxel_menu_enable(int32_t commandId, int32_t enabled);
 void dyxel_root_create(const char* title, int32_t outerWidth, int32_t outerHeight);
 void dyxel_root_resize(int32_t width, int32_t height);
 void dyxel_root_gone();

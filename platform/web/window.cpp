@@ -62,6 +62,11 @@ void SetMenuCheck(int32_t commandId, bool checked) {
         dyxel_menu_check(commandId, checked ? 1 : 0);
 }
 
+void SetMenuEnabled(int32_t commandId, bool enabled) {
+    if (exists(WINDOW_ROOT))
+        dyxel_menu_enable(commandId, enabled ? 1 : 0);
+}
+
 void SetDiceCommandHighlight(int32_t commandId, bool highlighted) {
     if (exists(WINDOW_DICE))
         dyxel_dice_highlight(commandId, highlighted ? 1 : 0);

@@ -80,6 +80,12 @@ uint64_t FileSize(HANDLE file) {
     return GetFileSizeEx(file, &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
 }
 
+bool TruncateAt(HANDLE file, uint64_t at) {
+    LARGE_INTEGER where{};
+    where.QuadPart = static_cast<LONGLONG>(at);
+    return SetFilePointerEx(file, where, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+}
+
 HANDLE lockMutex = nullptr;
 int lockDepth = 0;
 
@@ -119,7 +125,9 @@ bool ReadDataFile(const char* name, uint8_t* bytes, size_t capacity, size_t* len
     return true;
 }
 
-bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
+namespace {
+
+bool ReplaceOnDisk(const char* name, const uint8_t* bytes, size_t length, bool keepTail) {
     bool missing = false;
     HANDLE old = OpenForUpdate(name, &missing);
     if (old == INVALID_HANDLE_VALUE && !missing)
@@ -132,13 +140,14 @@ bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
         // A directory that takes no new file: the file itself can still be written in place.
         bool ok = false;
         if (old != INVALID_HANDLE_VALUE && GetLastError() == ERROR_ACCESS_DENIED)
-            ok = WriteAt(old, bytes, length, 0) && FlushFileBuffers(old);
+            ok = WriteAt(old, bytes, length, 0) && (keepTail || TruncateAt(old, length)) &&
+                 FlushFileBuffers(old);
         if (old != INVALID_HANDLE_VALUE)
             CloseHandle(old);
         return ok;
     }
     bool ok = WriteAt(fresh, bytes, length, 0);
-    if (ok && old != INVALID_HANDLE_VALUE && FileSize(old) > length)
+    if (ok && keepTail && old != INVALID_HANDLE_VALUE && FileSize(old) > length)
         ok = CopyTail(old, fresh, length);
     ok = FlushFileBuffers(fresh) && ok;
     ok = CloseHandle(fresh) && ok;
@@ -150,6 +159,16 @@ bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
     if (!ok)
         DeleteFileA(temporary.c_str());
     return ok;
+}
+
+} // namespace
+
+bool ReplaceDataFile(const char* name, const uint8_t* bytes, size_t length) {
+    return ReplaceOnDisk(name, bytes, length, true);
+}
+
+bool ReplaceDataFileWhole(const char* name, const uint8_t* bytes, size_t length) {
+    return ReplaceOnDisk(name, bytes, length, false);
 }
 
 void LockDataFiles() {

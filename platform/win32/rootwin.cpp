@@ -134,6 +134,13 @@ void SetMenuCheck(int32_t commandId, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+void SetMenuEnabled(int32_t commandId, bool enabled) {
+    if (win.root == nullptr || win.rootGone)
+        return;
+    EnableMenuItem(GetMenu(win.root), static_cast<UINT>(commandId),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void CloseRootWindow() {
     if (win.root != nullptr && !win.rootGone)
         SendMessageA(win.root, WM_CLOSE, 0, 0);

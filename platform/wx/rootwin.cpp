@@ -173,6 +173,14 @@ void SetMenuCheck(int32_t commandId, bool checked) {
         bar->Check(commandId, checked);
 }
 
+void SetMenuEnabled(int32_t commandId, bool enabled) {
+    if (windows.rootFrame == nullptr || windows.rootGone)
+        return;
+    wxMenuBar* bar = windows.rootFrame->GetMenuBar();
+    if (bar != nullptr && bar->FindItem(commandId) != nullptr)
+        bar->Enable(commandId, enabled);
+}
+
 void DestroyRootWindow() {
     if (windows.rootGone || windows.rootFrame == nullptr)
         return;

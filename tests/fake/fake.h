@@ -49,7 +49,7 @@ struct Fake {
     Rect invalid[2] = {};
     Rect diceRectInRoot = {250, 60, 600, 440}; // over the corner box
     int32_t rootOuterWidth = 0, rootOuterHeight = 0;
-    std::map<int32_t, bool> checks, highlights;
+    std::map<int32_t, bool> checks, highlights, enabled;
 
     std::vector<int> answers; // the coming Yes/No boxes' answers; No once they run out
     std::vector<FakeBox> boxes;

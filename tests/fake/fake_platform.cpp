@@ -137,6 +137,10 @@ void SetMenuCheck(int32_t commandId, bool checked) {
     fake.checks[commandId] = checked;
 }
 
+void SetMenuEnabled(int32_t commandId, bool enabled) {
+    fake.enabled[commandId] = enabled;
+}
+
 void SetDiceCommandHighlight(int32_t commandId, bool highlighted) {
     fake.highlights[commandId] = highlighted;
 }

@@ -231,6 +231,35 @@ async function main() {
     check(await dark(x, 17, 76, 17) > 20 && await dark(x, 17 + H, 76, 17) > 20, 'two results in the list');
     check(await dark(x, 17 + 2 * H, 76, 160) === 0, 'only two results in the list');
     await shot('reload');
+
+    // A human plays badly on purpose: "&Klar" at once and the first free row, fifteen times.
+    // "&Granskning" is greyed until the game has ended; then its box, in the accessibility tree
+    // as an alert dialog, names the costliest decisions, and "statistik" holds the game.
+    await page.key('Alt+h');
+    check(await page.eval("document.querySelector('.popup [data-id=\"1016\"]').getAttribute('aria-disabled')") === 'true', 'Granskning not greyed');
+    await page.key('Escape');
+    await page.key('Alt+f');
+    await page.key('n');
+    await page.waitFor("document.activeElement.id === 'dlg-name'", 10, 'the dialog');
+    await page.type('AB');
+    await page.key('Enter');
+    await page.key('Enter');
+    for (let turn = 1; turn <= 15; turn++) {
+      await page.waitFor("!document.getElementById('dice-win').hidden", 10, `turn ${turn}`);
+      for (const k of ['Alt+k', 'Alt+k', 'Enter', 'ArrowDown', 'Enter']) await page.key(k);
+    }
+    let statistics = null;
+    for (let end = Date.now() + 20000; !statistics && Date.now() < end; await delay(200)) statistics = await stored('statistik');
+    check(statistics && Buffer.from(statistics).toString('latin1').includes('\r\nAB 1 '), 'no game of AB in statistik');
+    await page.key('Alt+h');
+    await page.key('g');
+    await page.waitFor("document.querySelector('.box[role=alertdialog]')", 10, 'the review box');
+    check(await page.eval("document.querySelector('.box .caption').textContent") === 'Granskning', 'caption of the review');
+    const review = await page.eval("document.querySelector('.box .text').textContent");
+    check(/^Granskning av AB\nFörlust mot bästa spel: \d+,\d poäng i 30 beslut, \d+ kostade mer än 0,5\.(\nTur \d+: [1-6]( [1-6]){4}, du (skrev|sparade) [^\n]+, bäst [^\n]+, \u2013\d+,\d){3}$/.test(review), `review: ${review}`);
+    await shot('review');
+    await page.key('Enter');
+    await page.waitFor("!document.querySelector('.box')", 10, 'the review box to close');
     check(page.errors.length === 0, `errors on the page: ${page.errors.join('; ')}`);
     console.log('web page: ok');
   } catch (e) {
