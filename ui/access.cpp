@@ -5,6 +5,7 @@
 #include "ui/dice_window.h"
 #include "ui/names.h"
 #include "ui/pointer.h"
+#include "ui/sheet.h"
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -117,6 +118,12 @@ void CaptureAccessView(AccessView* v) {
         const int32_t bonus = c.bonusGained != 0 ? c.bonusGained : 0;
         v->preview = AccessPreview{s.row, c.score, c.sum, bonus, c.total};
     }
+    v->ring = SheetArea();
+    if (v->preview.row >= 0) {
+        const Point o = CellOrigin(s.player, s.row);
+        const SheetMetrics& m = sheetMetrics;
+        v->ring = Rect{o.x, o.y, o.x + m.colWidth + m.lineWidth, o.y + m.rowHeight + m.lineWidth};
+    }
 }
 
 int32_t FormatAccessView(const AccessView& v, char* out, int32_t capacity) {
@@ -153,6 +160,7 @@ int32_t FormatAccessView(const AccessView& v, char* out, int32_t capacity) {
     }
     if (v.preview.row >= 0 && players > 0)
         t.add("\nsel\t%d\t%d", v.currentPlayer, v.preview.row);
+    t.add("\nring\t%d\t%d\t%d\t%d", v.ring.left, v.ring.top, v.ring.right, v.ring.bottom);
     for (int32_t i = 0; i < 10 && v.topTenShown != 0; i++) {
         const TopTenEntry& e = topTen.entries[i];
         char name[5];

@@ -2,6 +2,7 @@
 // around them show, and what changed since the last look, to be read aloud. Windows-1252 text.
 #pragma once
 #include "core/game.h"
+#include "platform/draw.h"
 #include <cstdint>
 
 struct AccessPreview {
@@ -20,6 +21,7 @@ struct AccessView {
     int32_t robot[MAX_SLOTS];
     int32_t cells[MAX_SLOTS][ROW_COUNT]; // as committed: 0 empty, -1 a zero
     AccessPreview preview;               // in the current player's column
+    Rect ring; // where the sheet's focus ring goes: the proposed cell, else the whole sheet
 };
 
 void CaptureAccessView(AccessView* v);
@@ -30,6 +32,7 @@ void CaptureAccessView(AccessView* v);
 //   cols  NAME...
 //   row   LABEL CELL...                  (each cell's text as the screen shows it)
 //   sel   PLAYER ROW                     (the proposed cell, when there is one)
+//   ring  LEFT TOP RIGHT BOTTOM          (in the root window's client area)
 //   top   TEXT                           (one line a result of the top-ten panel)
 // Returns the length; the text is cut at `capacity` - 1.
 int32_t FormatAccessView(const AccessView& v, char* out, int32_t capacity);

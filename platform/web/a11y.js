@@ -10,6 +10,22 @@ Dyxel.a11y = {
   HIDDEN: 'position:absolute;left:0;top:0;width:1px;height:1px;margin:-1px;padding:0;border:0;' +
     'overflow:hidden;clip-path:inset(50%);white-space:nowrap',
 
+  // Only for keyboard players and those who ask for more contrast: a mouse game looks as before.
+  STYLE: `#a11y-ring { position: absolute; display: none; pointer-events: none; box-sizing: border-box;
+    border: 2px dotted #000; outline: 1px solid #fff; }
+  #root-win:has(#a11y-sheet:focus-visible) #a11y-ring:not([data-pointer]) { display: block; }
+  @media (prefers-contrast: more) {
+    html { background: #26302a; } header { color: #fff; }
+    .win, .popup, .dialog, button { border-color: #000; }
+    .caption { background: #000; } .win.active > .caption { background: #001a4d; }
+    .die:focus-visible, button:focus-visible { outline: 2px solid #000; }
+    .cmdbar button[aria-pressed="true"] { outline: 2px solid #fff; outline-offset: -4px; }
+    #a11y-ring { border-style: solid; }
+  }
+  @media (prefers-reduced-motion: reduce) {
+    *, *::before, *::after { transition: none !important; animation: none !important; scroll-behavior: auto !important; }
+  }`,
+
   hidden(tag, id) {
     const el = document.createElement(tag);
     if (id) el.id = id;
@@ -39,7 +55,16 @@ Dyxel.a11y = {
     this.top = document.createElement('ul');
     this.top.setAttribute('aria-label', 'Tio i topp');
     twin.append(this.grid, this.strip, this.corner, this.top);
-    root.append(twin);
+    this.ring = document.createElement('div');
+    this.ring.id = 'a11y-ring';
+    this.ring.setAttribute('aria-hidden', 'true');
+    root.append(twin, this.ring);
+    // The mouse hides the ring until the next key, as the browser does with its own rings.
+    Dyxel.listen(document, 'pointerdown', () => { this.ring.dataset.pointer = '1'; }, true);
+    Dyxel.listen(document, 'keydown', () => { delete this.ring.dataset.pointer; }, true);
+    const style = document.createElement('style');
+    style.textContent = this.STYLE;
+    document.head.append(style);
     new MutationObserver((changes) => changes.forEach((c) => c.addedNodes.forEach((n) => {
       if (n.nodeType === 1) this.overlay(n);
     }))).observe(document.body, { childList: true });
@@ -116,6 +141,7 @@ Dyxel.a11y = {
       else if (key === 'row') v.rows.push(f);
       else if (key === 'sel') v.sel = f.map(Number);
       else if (key === 'top') v.top.push(f[0]);
+      else if (key === 'ring') v.ring = f.map(Number);
     }
     return v;
   },
@@ -134,6 +160,7 @@ Dyxel.a11y = {
         li.textContent = t;
         return li;
       }));
+      this.placeRing(v.ring);
       this.follow(was, v);
     }
     this.say(said.trim());
@@ -165,6 +192,17 @@ Dyxel.a11y = {
         this.grid.setAttribute('aria-activedescendant', cell.id);
       }
     }
+  },
+  // The focus ring of the sheet, over the root window's canvas: round the proposed cell, else
+  // round the sheet.
+  placeRing(ring) {
+    const canvas = Dyxel.$('root-canvas');
+    if (!ring || !canvas) return;
+    const s = this.ring.style;
+    s.left = canvas.offsetLeft + ring[0] - 2 + 'px';
+    s.top = canvas.offsetTop + ring[1] - 2 + 'px';
+    s.width = ring[2] - ring[0] + 4 + 'px';
+    s.height = ring[3] - ring[1] + 4 + 'px';
   },
   dice(v) {
     const win = this.diceWindow();

@@ -66,7 +66,8 @@ TEST_F(UiTest, TheTwinReadsAHumanTurnAndSaysWhatHappens) {
                                "row\t3:or\t9 f\xf6rslag\t\n"))
             << shown;
         EXPECT_TRUE(has(shown, "row\tsumma\t9 f\xf6rslag\t\nrow\tbonus\t\t\n"));
-        EXPECT_TRUE(has(shown, "row\tTotal\t9 f\xf6rslag\t\nsel\t0\t2\n"));
+        // The ring round "3:or" of the first column: its lines at x 87, 122 and y 58, 77.
+        EXPECT_TRUE(has(shown, "row\tTotal\t9 f\xf6rslag\t\nsel\t0\t2\nring\t87\t58\t123\t78\n"));
         platformEvents.rootKey(KEY_RETURN); // the robot's whole turn runs inside
         const std::string next = said();
         EXPECT_EQ(next.rfind("ABC: 3:or 9. R: ", 0), 0u) << next;
@@ -110,6 +111,7 @@ TEST_F(UiTest, TheTwinReadsTheEndOfARobotsGameAndTheList) {
         EXPECT_TRUE(has(shown, "row\tTotal\t191\t199\n"));
         EXPECT_TRUE(has(shown, "\ntop\t1. R2 199\ntop\t2. R1 191\n"));
         EXPECT_FALSE(has(shown, "sel\t"));
+        EXPECT_TRUE(has(shown, "\nring\t17\t2\t264\t363\n")) << "the whole sheet";
         char tiny[8];
         EXPECT_EQ(FormatAccessView(seen, tiny, sizeof tiny), 7) << "cut, never past the end";
     });

@@ -135,6 +135,13 @@ async function main() {
     await page.navigate(`http://127.0.0.1:${server.address().port}/`);
     await until('the menu bar', (t) => t.find('menubar'));
     await axe('start-up');
+    // More contrast when asked for; nothing changes otherwise.
+    const caption = () => page.eval("getComputedStyle(document.querySelector('#root-win .caption')).backgroundColor");
+    const plain = await caption();
+    await page.send('Emulation.setEmulatedMedia', { features: [{ name: 'prefers-contrast', value: 'more' }] });
+    check(await caption() === 'rgb(0, 26, 77)', `caption with more contrast: ${await caption()}`);
+    await page.send('Emulation.setEmulatedMedia', { features: [] });
+    check(await caption() === plain, 'the caption as before');
 
     // The dialog, as its tree shows it: a refused name is said in a named alert box.
     await page.key('Alt+f');
@@ -219,7 +226,13 @@ async function main() {
       const pick = scores.indexOf(Math.max(...scores));
       for (let i = free.length - 1; i > pick; i--) await page.key('ArrowUp');
       await until(`the proposal back on ${free[pick]}`, (t) => sheet(t).rows.find((r) => r[1].selected)?.[0].name === free[pick]);
-      if (turn === 1) await axe('the sheet');
+      if (turn === 1) {
+        await axe('the sheet');
+        // The ring round the proposed cell shows while the sheet has the keyboard's focus.
+        const ring = await page.eval(`(() => { const r = document.getElementById('a11y-ring');
+          return [getComputedStyle(r).display, r.offsetWidth, r.offsetHeight]; })()`);
+        check(ring.join() === 'block,45,25', `the focus ring: ${ring}`);
+      }
       said = heard(await tree());
       await page.key('Enter');
       await until(`${free[pick]} written`, (t) => since(said, heard(t)).some((s) => s.includes(`ABC: ${free[pick]} ${scores[pick]}.`)));
