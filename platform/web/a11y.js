@@ -213,7 +213,7 @@ Dyxel.a11y = {
     });
   },
   // The focus goes where play goes on: to the dice when a human's throwing begins, to the sheet
-  // when it ends or the game is over; never while a box, the dialog or a menu has it.
+  // when it ends; never while a box, the dialog or a menu has it.
   follow(was, v) {
     if (Dyxel.overlays.stack.length || Dyxel.menu.open.length) return;
     const win = Dyxel.$('dice-win');
@@ -223,10 +223,10 @@ Dyxel.a11y = {
       if (!win.contains(document.activeElement) || document.activeElement === win) die.focus({ preventScroll: true });
       return;
     }
+    // At the game's end a human's focus is still on the sheet, where the totals are.
     const choosing = !v.dice.shown && v.turnsLeft > 0 && v.throwsLeft === 0;
-    const ended = was && was.turnsLeft > 0 && v.turnsLeft <= 0;
     const root = Dyxel.$('root-win');
-    if ((choosing || ended) && Dyxel.active === 'root' && root && !root.hidden &&
+    if (choosing && Dyxel.active === 'root' && root && !root.hidden &&
         (document.activeElement === root || document.activeElement === document.body ||
          !document.activeElement))
       this.grid.focus({ preventScroll: true });
