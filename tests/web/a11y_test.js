@@ -37,6 +37,8 @@ async function main() {
   let page;
   try {
     page = await browser.newPage();
+    // The clock the dice are seeded from stands still, so every run plays the same game.
+    await page.send('Page.addScriptToEvaluateOnNewDocument', { source: 'Date.now = () => 1700000000000;' });
     await page.send('Accessibility.enable');
     const tree = async () => {
       const { nodes } = await page.send('Accessibility.getFullAXTree');
