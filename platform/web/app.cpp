@@ -7,6 +7,7 @@
 
 PlatformEvents platformEvents;
 WebWindows windows;
+void (*beforeWait)();
 
 // Set by the data files after each replacement of a file (platform/posix/datafiles.cpp).
 extern void (*dataFilesWritten)();
@@ -81,6 +82,12 @@ void dispatch(int32_t type, const int32_t* a) {
 
 } // namespace
 
+int32_t WaitForEvents(int32_t mask, int32_t timeout) {
+    if (beforeWait != nullptr && !windows.rootGone)
+        beforeWait();
+    return dyxel_wait(mask, timeout);
+}
+
 bool DispatchQueued(int32_t mask) {
     bool any = false;
     int32_t args[3];
@@ -120,7 +127,7 @@ int32_t RunMessageLoop() {
         if (windows.rootGone)
             return 0;
         if (!DispatchQueued(EVENTS_ROOT | EVENTS_DICE | EVENTS_SYSTEM))
-            dyxel_wait(EVENTS_ROOT | EVENTS_DICE | EVENTS_SYSTEM, -1);
+            WaitForEvents(EVENTS_ROOT | EVENTS_DICE | EVENTS_SYSTEM, -1);
     }
 }
 
@@ -140,7 +147,7 @@ void PauseKeepingPainted(int32_t milliseconds) {
         const double left = end - emscripten_get_now();
         if (left <= 0 || windows.quitRequested || windows.rootGone)
             break;
-        dyxel_wait(EVENTS_SYSTEM, static_cast<int32_t>(left + 0.999));
+        WaitForEvents(EVENTS_SYSTEM, static_cast<int32_t>(left + 0.999));
     }
     windows.pauseDepth--;
 }

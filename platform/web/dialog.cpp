@@ -41,7 +41,7 @@ int ShowMessageBox(const char* text, const char* caption, int style, int icon, b
     boxAnswer = 0;
     while (!boxAnswered()) {
         if (!DispatchQueued(EVENTS_SYSTEM))
-            dyxel_wait(EVENTS_BOX | EVENTS_SYSTEM, -1);
+            WaitForEvents(EVENTS_BOX | EVENTS_SYSTEM, -1);
     }
     windows.modalDepth--;
     dyxel_box_close();
@@ -62,7 +62,7 @@ int32_t RunPlayerDialog() {
         platformEvents.dialogInit();
     while (!dialogEnded && !windows.rootGone) {
         if (!DispatchQueued(EVENTS_DIALOG | EVENTS_SYSTEM))
-            dyxel_wait(EVENTS_DIALOG | EVENTS_SYSTEM, -1);
+            WaitForEvents(EVENTS_DIALOG | EVENTS_SYSTEM, -1);
     }
     windows.modalDepth--;
     dyxel_dialog_close();

@@ -96,6 +96,8 @@ void dyxel_dialog_list_add(const char* text);
 void dyxel_help_open(const char* html, int32_t length);
 void dyxel_help_close();
 int32_t dyxel_play(int32_t resourceId, const uint8_t* wave, int32_t length);
+// The screen in words (platform/web/a11y.js): the twin's state and what to read aloud.
+void dyxel_access(const char* state, const char* said);
 }
 
 // The windows' state on the C++ side.
@@ -116,6 +118,12 @@ extern WebWindows windows;
 struct Surface : PaintState {
     int32_t canvas; // a WebCanvas
 };
+
+// Called each time the game is about to wait, with everything drawn: the page's accessible
+// twin is brought in step from the game's state here (app/web/access.cpp).
+extern void (*beforeWait)();
+// dyxel_wait, once the twin is in step.
+int32_t WaitForEvents(int32_t mask, int32_t timeout);
 
 // Dispatches the queued events of the classes in `mask`; false when there were none.
 bool DispatchQueued(int32_t mask);

@@ -60,7 +60,8 @@ struct Fake {
     bool robotChecked = false;
     std::vector<std::string> listItems;
 
-    std::function<void()> loop; // what happens while the message loop runs
+    std::function<void()> loop;    // what happens while the message loop runs
+    std::function<void()> onPause; // what a robot's pause lets happen, as the page's looks
     std::vector<int32_t> pauses, sounds;
     size_t closeAtPause = 0; // the pause (1-based) during which the window is closed
     bool quitRequested = false, helpOpen = false;

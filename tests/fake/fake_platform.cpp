@@ -204,6 +204,8 @@ void AddDialogListItem(const char* text) {
 
 void PauseKeepingPainted(int32_t milliseconds) {
     fake.pauses.push_back(milliseconds);
+    if (fake.onPause)
+        fake.onPause();
     pauseDepth++;
     if (fake.pauses.size() == fake.closeAtPause)
         CloseRootWindow();

@@ -6,6 +6,7 @@
 #include "platform/dialog.h"
 #include "res/resources.h"
 #include "robot/robot.h"
+#include "sound/sound.h"
 #include "store/topten.h"
 #include "ui/app.h"
 #include "ui/dice_window.h"
@@ -13,6 +14,7 @@
 #include "ui/pointer.h"
 #include "ui/root_window.h"
 #include "ui/sheet.h"
+#include "ui/startup.h"
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +31,7 @@ void UiTest::SetUp() {
     extraSettings = ExtraSettings{};
     topTen = TopTenList{};
     holdAlikeMode = previewShown = diceWindowShown = 0;
+    finishingUnseen = cuesSilenced = 0; // left set by a window closed in a robots' pause
     sheetDirty = sheetFillPending = diceStripDirty = topTenDirty = cornerBoxDirty = 0;
     calendarTime = [] { return 1700000000u; };
     services = GameServices{}; // as the game's entry installs them
