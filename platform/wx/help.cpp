@@ -58,6 +58,7 @@ void OpenHelp() {
             helpFrame = nullptr;
         e.Skip();
     });
+    RealizeAtOwnSize(helpFrame);
     helpFrame->Show();
 }
 
