@@ -71,20 +71,26 @@ wait_gone() { until_true "${2:-20}" "! window_id '$1' >/dev/null"; }
 untitled() { window_id ""; }
 wait_untitled() { until_true "${1:-20}" "untitled >/dev/null" && untitled; }
 
+# What a script checks of every run of the game once it has ended (the Linux scripts: its
+# standard error).
+after_exit() { :; }
 # wait_exit SECONDS: sets RC to the game's exit code; fails when it is still running.
 wait_exit() {
     until_true "$1" "! kill -0 $GAME_PID" || fail "the game is still running after $1 s"
     wait "$GAME_PID"
     RC=$?
     GAME_PID=""
+    after_exit
 }
 
 # keys WINDOW KEY...: the window activated through the window manager and holding the X focus
 # (a key sent before would reach the window that had it), then the keys at a player's pace.
 keys() {
-    local w=$1
+    local w=$1 take=windowactivate
     shift
-    until_true 10 "xdotool windowactivate --sync $w; [ \"\$(xdotool getwindowfocus)\" = $w ]" ||
+    # Without a window manager nothing activates a window: the X focus is set directly.
+    [ -n "$WM_PID" ] || take=windowfocus
+    until_true 10 "xdotool $take --sync $w; [ \"\$(xdotool getwindowfocus)\" = $w ]" ||
         fail "window $w does not take the focus"
     [ $# = 0 ] || xdotool key --delay "${KEY_DELAY:-60}" "$@"
 }

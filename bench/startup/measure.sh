@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # measure.sh [BUILD_DIR]: start-up, idle CPU, memory and repaint figures of the game, beside a
 # bare wxWidgets frame, under a private Xvfb. Prints a small report; never part of the tests.
+# RUNS sets the rounds of the start-up (11), FRAMES_ONLY=1 stops after them.
 set -u
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,12 +17,12 @@ cd "$WORK" || exit 1
 trap stop_all EXIT
 # No window manager: the windows open at the top left, where the probe looks.
 start_x 1280x1024 nowm || exit 1
-runs=${RUNS:-7}
+runs=${RUNS:-11}
 
 # Each variant of the start-up: a label, whether the start-up sound is off in "state", and
 # the command that starts it.
 variants=(
-    "bare frame (GDK_GL=disable, as the game sets it)" on "env GDK_GL=disable $bare"
+    "bare frame, shown and painted (GDK_GL=disable too)" on "env GDK_GL=disable $bare"
     "dyxel, audio device (SDL's dummy driver)" on "env SDL_AUDIODRIVER=dummy $game"
     "dyxel, no audio device" on "env SDL_AUDIODRIVER=none $game"
     "dyxel, start-up sound off" off "env SDL_AUDIODRIVER=dummy $game"
@@ -39,11 +40,14 @@ for _ in $(seq "$runs"); do
         echo "$v $("$probe" 200 150 "${command[@]}" || echo "timeout -")"
     done
 done >"$WORK/frames"
+# Each median against the first variant's, the bare frame.
 for ((v = 0; v < ${#variants[@]}; v += 3)); do
     awk -v v="$v" '$1 == v { print $2, $3 }' "$WORK/frames" | sort -n |
         awk -v label="${variants[v]}" '{ t[NR] = $1; m[NR] = $2 }
-            END { i = int((NR + 1) / 2); printf "%-50s %7.1f ms  %6.1f MB\n", label, t[i], m[i] / 1024 }'
-done
+            END { i = int((NR + 1) / 2); printf "%s\t%.1f\t%.1f\n", label, t[i], m[i] / 1024 }'
+done | awk -F'\t' 'NR == 1 { bare = $2 }
+    { printf "%-50s %7.1f ms (%.2fx)  %6.1f MB\n", $1, $2, $2 / bare, $3 }'
+[ -n "${FRAMES_ONLY:-}" ] && exit 0
 
 echo "== a sound cue, from its trigger to the audio device"
 SDL_AUDIODRIVER=dummy "$build/bench/startup/cue_latency"

@@ -126,6 +126,7 @@ int32_t RunPlayerDialog() {
     windows.playerDialog = &box;
     wxDialog* outer = modalDialog;
     modalDialog = &box;
+    RealizeAtOwnSize(&box);
     const int result = box.ShowModal();
     modalDialog = outer;
     dialog = nullptr;

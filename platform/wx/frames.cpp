@@ -3,9 +3,11 @@
 #include "platform/wx/frames.h"
 #include "platform/wx/text.h"
 #include <algorithm>
+#include <gtk/gtk.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/toplevel.h>
 
 PlatformEvents platformEvents;
 PlatformWindows windows;
@@ -69,6 +71,16 @@ BackedWindow* WindowCanvas(WindowId w) {
     return w == WINDOW_ROOT ? windows.rootCanvas : w == WINDOW_DICE ? windows.dicePanel : nullptr;
 }
 
+void RealizeAtOwnSize(wxTopLevelWindow* window) {
+    GtkWidget* widget = window->GetHandle();
+    if (widget == nullptr || gtk_widget_get_realized(widget))
+        return;
+    int width = 0, height = 0;
+    window->GTKDoGetSize(&width, &height); // the outer size less the frame, as wxGTK asks for
+    GtkAllocation own = {0, 0, std::max(1, width), std::max(1, height)};
+    gtk_widget_set_allocation(widget, &own);
+}
+
 void InvalidateArea(WindowId w, const Rect& r) {
     BackedWindow* canvas = WindowCanvas(w);
     if (canvas == nullptr || r.right <= r.left || r.bottom <= r.top)
@@ -122,6 +134,7 @@ void ShowWindowNow(WindowId w) {
     wxFrame* frame = Frame(w);
     if (frame == nullptr || frame->IsShown())
         return;
+    RealizeAtOwnSize(frame);
     frame->Show();
     BackedWindow* canvas = WindowCanvas(w);
     if (canvas->Backing().GetSize() != canvas->GetClientSize())

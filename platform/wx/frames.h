@@ -8,6 +8,7 @@
 #include <wx/window.h>
 
 class wxFrame;
+class wxTopLevelWindow;
 class wxDialog;
 class wxMemoryDC;
 
@@ -56,5 +57,10 @@ struct PlatformWindows {
 extern PlatformWindows windows;
 
 BackedWindow* WindowCanvas(WindowId w);
+// Called before a top-level window is first shown. Under a window manager wxGTK realizes the
+// window at a placeholder size of 2 x 1 while it asks for the frame's extents, and GTK then lays
+// the contents out in that until the window manager answers: a menu bar or a row of buttons
+// gets less than its minimum (Gtk-CRITICAL). The window is realized at its own size instead.
+void RealizeAtOwnSize(wxTopLevelWindow* window);
 // The dice window, made now if it was asked for and is not yet; null without one.
 wxFrame* MakeDiceFrame();

@@ -75,6 +75,7 @@ int ShowMessageBox(const char* text, const char* caption, int style, int icon, b
     MessageBox box(parent, FromWindows1252(text), FromWindows1252(caption), yesNo, icon);
     wxDialog* outer = modalDialog;
     modalDialog = &box;
+    RealizeAtOwnSize(&box);
     const int answer = box.ShowModal();
     modalDialog = outer;
     if (!yesNo)

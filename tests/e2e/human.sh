@@ -2,7 +2,8 @@
 # A human "ABC" and a robot, by keyboard and mouse as a player would: the dialog in its tab
 # order, the dice window with a caption alone and keys that reach a command only through its
 # mnemonic (two sharing one take turns), keys 1 to 5 holding dice, the sheet chosen with Down,
-# Up and Return, the robot's turn, the help beside the root window closed with Escape, and
+# Up and Return, the robot's turn, the help clear of the dice window and the player's column
+# (opened while throwing and while choosing a row) closed with Escape, and
 # "Varning" with its icon and Swedish buttons.
 set -u
 . "$(dirname "$0")/lib.sh"
@@ -17,6 +18,43 @@ dice_panel() {
 # The five dice as the dice window shows them, e.g. "held3 free5 ...".
 dice_shot() { import -window root "$WORK/dice.png" && dice_faces "$WORK/dice.png" $((DX + 1)) "$PY"; }
 title() { xdotool getwindowname "$DICE"; }
+# outer WINDOW: "X Y W H" on the screen with the window manager's frame.
+outer() {
+    local x y w h l r t b
+    eval "$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\)/x=\1/p;
+        s/.*Absolute upper-left Y: *\(-*[0-9]*\)/y=\1/p; s/.*Width: *\([0-9]*\)/w=\1/p;
+        s/.*Height: *\([0-9]*\)/h=\1/p')"
+    read -r l r t b <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | grep -o '[0-9, ]*$' | tr -d ,)"
+    echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
+}
+# apart "X Y W H" "X Y W H": the rectangles share no pixel.
+apart() {
+    local a b
+    read -r -a a <<<"$1"
+    read -r -a b <<<"$2"
+    [ $((a[0] + a[2])) -le "${b[0]}" ] || [ $((b[0] + b[2])) -le "${a[0]}" ] ||
+        [ $((a[1] + a[3])) -le "${b[1]}" ] || [ $((b[1] + b[3])) -le "${a[1]}" ]
+}
+# help_clear SHOT KEY...: the help, opened by the keys on the root window, lies wholly on the
+# screen and covers neither the dice window (shown or hidden, it comes back to its place) nor
+# ABC's column of the sheet; Escape closes it.
+help_clear() {
+    local shot=$1 help column h
+    shift
+    keys "$ROOT" "$@"
+    HELP=$(wait_window "Tolvik dyxel ? hjälp") || fail "no help window from $*"
+    until_true 10 'xprop -id "$HELP" _NET_FRAME_EXTENTS | grep -q =' || fail "the help is not managed"
+    help=$(outer "$HELP")
+    column="$((CX + 100)) $CY 40 $((19 * 20 + 4))"
+    apart "$help" "$DICE_AT" || fail "the help ($help) covers the dice window ($DICE_AT)"
+    apart "$help" "$column" || fail "the help ($help) covers ABC's column ($column)"
+    read -r -a h <<<"$help"
+    [ "${h[0]}" -ge 0 ] && [ "${h[1]}" -ge 0 ] && [ $((h[0] + h[2])) -le 1280 ] &&
+        [ $((h[1] + h[3])) -le 1024 ] || fail "the help is off the screen: $help"
+    shot "$shot"
+    keys "$HELP" Escape
+    wait_gone "Tolvik dyxel ? hjälp" || fail "Escape left the help open"
+}
 
 write_state 1 0 1 1 1 0 0 # short robot pauses
 start_game
@@ -38,6 +76,7 @@ read -r _ _ decorations _ <<<"$(xprop -id "$DICE" _MOTIF_WM_HINTS | cut -d= -f2 
 [ "$decorations" = 0x0 ] || fail "the window manager decorates the dice window: $decorations"
 dice_panel
 [ "$DX" = 400 ] && [ "$DY" = 100 ] || fail "the dice window is at $DX,$DY"
+DICE_AT=$(outer "$DICE")
 
 # Stray keys throw nothing and hold nothing; keys 1 and 2 hold the first two dice.
 first=$(dice_shot)
@@ -71,6 +110,9 @@ client_shot second-turn
 [ "$(count_dark "$SHOTS/human-second-turn.png" $((x + 40)) $((y + 20 * 17)) "$w" "$h")" -gt 0 ] ||
     fail "the robot wrote no total"
 
+# "&Spelet" while the dice window is up: the help covers neither it nor ABC's column.
+help_clear help-throwing alt+h s
+
 # "&Tips" (H): the dice to keep are held and the expected total joins the title; with the
 # throwing over, H proposes the best row with its preview.
 keys "$DICE" h
@@ -88,15 +130,7 @@ proposed() { # an outline somewhere in ABC's column
 until_true 10 proposed || fail "the hint proposed no row"
 client_shot hint-row
 
-keys "$ROOT" F1
-HELP=$(wait_window "Tolvik dyxel ? hjälp") || fail "no help window"
-eval "$(xwininfo -id "$HELP" | sed -n 's/.*Absolute upper-left X: *\(-*[0-9]*\)/HX=\1/p;
-    s/.*Width: *\([0-9]*\)/HW=\1/p')"
-{ [ $((HX + HW)) -le "$CX" ] || [ "$HX" -ge $((CX + CW)) ]; } && [ "$HX" -ge 0 ] &&
-    [ $((HX + HW)) -le 1280 ] || fail "the help is not beside the game: $HX+$HW"
-shot help
-keys "$HELP" Escape
-wait_gone "Tolvik dyxel ? hjälp" || fail "Escape left the help open"
+help_clear help-choosing F1
 
 keys "$ROOT" Return
 DICE=$(wait_window "Spelare: ABC   Kvar: 2" 30) || fail "no third turn"

@@ -19,10 +19,20 @@ e2e_setup() {
 # start_game [ARGUMENTS]: the game (with GAME_ENV in its environment), its root window (ROOT)
 # and the client area on the screen (CX, CY: below the menu bar; CW, CH), once it is painted.
 start_game() {
-    env ${GAME_ENV:-} "$GAME" "$@" >"$WORK/stdout" 2>"$WORK/stderr" &
+    env ${GAME_ENV:-} "$GAME" "$@" >"$WORK/stdout" 2>>"$WORK/stderr" &
     GAME_PID=$!
     ROOT=$(wait_window "Tolvik dyxel" 30) || fail "no root window"
     until_true 30 painted || fail "the root window was never painted"
+}
+
+# Standard error holds the game's own lines ("dyxel: ..."), nothing else: a warning of GTK,
+# GLib or any library under it (an allocation smaller than a widget's minimum, a widget used
+# after its window went) fails the run, at start-up, during a game or at exit. Every run of
+# the script adds to the one file.
+after_exit() {
+    local foreign
+    foreign=$(grep -v '^dyxel: ' "$WORK/stderr")
+    [ -z "$foreign" ] || fail "not the game's own lines on stderr: $(head -c 600 <<<"$foreign")"
 }
 
 # painted: the logo stands in the root window's bottom-right corner (sets CX, CY, CW, CH).

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up and the ways out: the first frame, arguments without effect, the settings menu, a
 # signal after a toggle (the options are saved as at a normal exit), "&Avsluta", and a display
-# that goes away (the options are saved, exit 1).
+# that goes away (the options are saved, exit 1); then each window once without a window manager.
+# No run may leave anything but the game's own lines on stderr.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup startup "$@"
@@ -46,4 +47,27 @@ wait_exit 20
 [ "$(grep -c '^dyxel:' "$WORK/stderr")" = 1 ] || fail "not one line of ours on stderr"
 [ "$(sorted)" = "$on" ] || fail "the toggle was lost with the display: $(hex state)"
 X_PID="" WM_PID=""
+
+# Without a window manager every window of the game still opens without a word from the toolkit
+# (each exit checks stderr): the help, a box, the dialog, the dice window.
+start_x 1280x1024 nowm || exit 1
+start_game
+keys "$ROOT" F1
+HELP=$(wait_window "Tolvik dyxel ? hjälp") || fail "no help window without a window manager"
+keys "$HELP" Escape
+wait_gone "Tolvik dyxel ? hjälp" || fail "Escape left the help open"
+keys "$ROOT" alt+h o
+BOX=$(wait_window "Om programmet") || fail "no about box without a window manager"
+keys "$BOX" Return
+wait_gone "Om programmet" || fail "the about box stayed"
+keys "$ROOT" alt+f n
+DIALOG=$(wait_untitled) || fail "no player dialog without a window manager"
+keys "$DIALOG" A B Return Tab space
+DICE=$(wait_window "Spelare: AB   Kvar: 2") || fail "no dice window without a window manager"
+shot nowm
+keys "$DICE" alt+k k Return
+wait_gone "Spelare: AB   Kvar: 2" || fail "Klar left the dice window"
+kill "$GAME_PID"
+wait_exit 20
+[ "$RC" = 0 ] || fail "exit $RC on SIGTERM without a window manager"
 echo "startup: ok"
