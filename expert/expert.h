@@ -43,3 +43,8 @@ struct ExpertAdvice {
 };
 // `throwsLeft` is 2, 1 or 0; the dice need only their faces.
 ExpertAdvice expertAdvice(const int32_t* cells, const DiceThrow& dice, int32_t throwsLeft);
+// The same while throws are left under "&3 Kast", where throwing ends only when the player
+// stops: a player who throws on reaches the best stopping roll in the end, so the advice holds
+// the keep that reaches one in the fewest throws expected (all five dice once there), and the
+// total counts that roll's row, and later turns at the table's three throws.
+ExpertAdvice expertAdviceUnlimited(const int32_t* cells, const DiceThrow& dice);

@@ -77,3 +77,10 @@ int32_t bestKeep(const double* keepValues, const int32_t counts[6]);
 // within a rounding error of the best; its worth, now and to come, in `value`.
 int32_t bestRowBit(const double* table, uint32_t used, int32_t upperSum, int32_t roll,
                    double& value);
+
+// A turn under "&3 Kast", where throwing ends only when the player stops: any roll can still
+// become the best stopping roll, so the turn is worth that roll's row (later turns as the
+// table has them), returned. `keepValues` rank the keeps for bestKeep: the fewer throws still
+// expected to reach such a roll, the higher; a whole roll only where it is one.
+double unlimitedTurn(const double* table, uint32_t used, int32_t upperSum,
+                     double keepValues[KEEPS]);
