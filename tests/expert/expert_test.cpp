@@ -1,9 +1,6 @@
-#include "core/scoring.h"
 #include "expert/expert.h"
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
-#include <random>
 #include <string>
 
 namespace {
@@ -50,105 +47,6 @@ TEST(Expert, EndgamesWorkedByHand) {
 TEST(Expert, EmptySheet) {
     EXPECT_NEAR(expertValue(0, 0), 248.4399894, 5e-8);
     EXPECT_TRUE(expertTableReady());
-}
-
-// One state worked out plainly from the table's later states: every outcome of a throw with its
-// multinomial chance, every keep within a roll tried, no shortcut of the table's own.
-struct PlainTurn {
-    uint32_t used;
-    int32_t sum; // capped at 63
-    std::map<int32_t, double> best[3], keep[3];
-
-    static int32_t codeOf(const int32_t c[6]) {
-        return ((((c[5] * 6 + c[4]) * 6 + c[3]) * 6 + c[2]) * 6 + c[1]) * 6 + c[0];
-    }
-    // Calls f(counts, chance) for every multiset of n fresh dice.
-    template <class F> static void outcomes(int32_t n, F f) {
-        int32_t c[6] = {};
-        auto walk = [&](auto& self, int32_t face, int32_t left, double ways) -> void {
-            if (face == 5) {
-                c[5] = left;
-                f(c, ways / std::tgamma(left + 1) / std::pow(6.0, n));
-                return;
-            }
-            for (c[face] = 0; c[face] <= left; c[face]++)
-                self(self, face + 1, left - c[face], ways / std::tgamma(c[face] + 1));
-        };
-        walk(walk, 0, n, std::tgamma(n + 1));
-    }
-    double rowBest(const int32_t c[6]) {
-        DiceThrow d{};
-        for (int32_t f = 0, i = 0; f < 6; f++)
-            for (int32_t k = 0; k < c[f]; k++)
-                d.face[i++] = f;
-        analyseThrow(d);
-        double top = -1;
-        for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
-            if (used >> bit & 1u)
-                continue;
-            const int32_t score = rowScore(expertRowOf(bit), d);
-            const int32_t after = bit < 6 ? std::min(63, sum + score) : sum;
-            const int32_t bonus = sum < 63 && after == 63 ? 50 : 0;
-            top = std::max(top, score + bonus + expertValue(used | 1u << bit, after));
-        }
-        return top;
-    }
-    // A roll's worth with `throws` to come: the best keep within it.
-    double bestOf(const int32_t r[6], int32_t throws) {
-        auto [it, fresh] = best[throws].try_emplace(codeOf(r), -1.0);
-        if (!fresh)
-            return it->second;
-        if (throws == 0)
-            return it->second = rowBest(r);
-        int32_t k[6];
-        double top = -1;
-        auto walk = [&](auto& self, int32_t face) -> void {
-            if (face == 6) {
-                top = std::max(top, keepOf(k, throws));
-                return;
-            }
-            for (k[face] = 0; k[face] <= r[face]; k[face]++)
-                self(self, face + 1);
-        };
-        walk(walk, 0);
-        return best[throws][codeOf(r)] = top;
-    }
-    double keepOf(const int32_t k[6], int32_t throws) {
-        auto [it, fresh] = keep[throws].try_emplace(codeOf(k), 0.0);
-        if (!fresh)
-            return it->second;
-        const int32_t size = k[0] + k[1] + k[2] + k[3] + k[4] + k[5];
-        double mean = 0;
-        outcomes(5 - size, [&](const int32_t* o, double chance) {
-            int32_t r[6];
-            for (int32_t f = 0; f < 6; f++)
-                r[f] = k[f] + o[f];
-            mean += chance * bestOf(r, throws - 1);
-        });
-        return keep[throws][codeOf(k)] = mean;
-    }
-    double value() {
-        double v = 0;
-        outcomes(5, [&](const int32_t* r, double chance) { v += chance * bestOf(r, 2); });
-        return v;
-    }
-};
-
-// The table's shortcuts (rows visited only where a roll scores, states that can no longer win
-// the bonus worked once) against the plain sums, on the empty sheet and on random states.
-TEST(Expert, TableAgreesWithPlainTurns) {
-    std::mt19937 random(22);
-    std::vector<std::pair<uint32_t, int32_t>> states = {{0, 0}, {0x3e, 62}, {0x3e, 63}};
-    while (states.size() < 40) {
-        const uint32_t used = random() & EXPERT_ALL_USED;
-        const int32_t sum = static_cast<int32_t>(random() % 106);
-        if (used != EXPERT_ALL_USED && expertSheetReachable(used, sum))
-            states.push_back({used, sum});
-    }
-    for (auto [used, sum] : states) {
-        PlainTurn plain{used, std::min(sum, 63), {}, {}};
-        EXPECT_NEAR(expertValue(used, sum), plain.value(), 1e-9) << used << " " << sum;
-    }
 }
 
 // Under "&3 Kast" the advice holds toward the best stopping roll by the fewest throws, and the
