@@ -171,23 +171,26 @@ void spread(const DiceSets& ds, Lanes* keep) {
 // The keeps of one group, each showing F faces and listed with its keeps one die smaller (all
 // settled already): each becomes the best of itself and of those.
 template <int32_t F> void bestOfGroup(const uint16_t* p, const uint16_t* end, Lanes* keep) {
-    auto max = [](Pair a, Pair b) { return b > a ? b : a; };
+    auto raise = [](Pair& a, const Pair& b) { a = b > a ? b : a; };
     for (; p < end; p += 1 + F) {
         Lanes& k = at(keep, p[0]);
         for (int32_t i = 0; i < PAIRS; i++) {
             Pair b = k.pair[i];
             if constexpr (F >= 2) {
                 Pair c = at(keep, p[2]).pair[i];
-                if constexpr (F >= 4)
-                    c = max(c, max(at(keep, p[3]).pair[i], at(keep, p[4]).pair[i]));
-                else if constexpr (F == 3)
-                    c = max(c, at(keep, p[3]).pair[i]);
+                if constexpr (F >= 4) {
+                    Pair d = at(keep, p[4]).pair[i];
+                    raise(d, at(keep, p[3]).pair[i]);
+                    raise(c, d);
+                } else if constexpr (F == 3) {
+                    raise(c, at(keep, p[3]).pair[i]);
+                }
                 if constexpr (F == 5)
-                    b = max(b, at(keep, p[5]).pair[i]);
-                b = max(b, c);
+                    raise(b, at(keep, p[5]).pair[i]);
+                raise(b, c);
             }
             if constexpr (F >= 1)
-                b = max(b, at(keep, p[1]).pair[i]);
+                raise(b, at(keep, p[1]).pair[i]);
             k.pair[i] = b;
         }
     }
