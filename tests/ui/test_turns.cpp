@@ -8,6 +8,7 @@
 #include "store/topten.h"
 #include "tests/ui/ui_test.h"
 #include "ui/dice_window.h"
+#include "ui/pointer.h"
 #include "ui/root_window.h"
 
 namespace {
@@ -73,6 +74,8 @@ TEST_F(UiTest, AHumanThrowsHoldsAndChoosesARowThenTheRobotPlays) {
         dice(IDM_HOLD_ALL);
         EXPECT_EQ(held(), "11111");
         expectDiceShown();
+        platformEvents.rootKey(KEY_DOWN);
+        EXPECT_EQ(previewShown, 0) << "no row is proposed while throws are left";
 
         dice(IDM_DONE);
         EXPECT_FALSE(fake.shown[WINDOW_DICE]);
@@ -155,9 +158,11 @@ TEST_F(UiTest, TheHintUnderUnlimitedThrowsCountsOnThrowingOn) {
         int32_t* cells = gameState.players[0].cells;
         for (int32_t row = ROW_ONES; row < ROW_DYXEL; row++)
             cells[row] = row == ROW_SUM || row == ROW_BONUS ? 0 : -1;
+        dice(IDM_THROW);
+        dice(IDM_THROW); // the count stays at 1
         SetDice("12666");
         dice(IDM_TIPS);
         EXPECT_EQ(held(), "00111");
-        EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: AB   Kvar: 2   Tips: 50,0");
+        EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: AB   Kvar: 1   Tips: 50,0");
     });
 }
