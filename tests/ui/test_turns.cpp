@@ -161,7 +161,9 @@ TEST_F(UiTest, TheHintUnderUnlimitedThrowsCountsOnThrowingOn) {
         dice(IDM_THROW);
         dice(IDM_THROW); // the count stays at 1
         SetDice("12666");
+        dice(IDM_ALIKE); // the advised dice stand alone
         dice(IDM_TIPS);
+        EXPECT_FALSE(fake.highlights[IDM_ALIKE]);
         EXPECT_EQ(held(), "00111");
         EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: AB   Kvar: 1   Tips: 50,0");
     });
