@@ -263,7 +263,7 @@ void turnValues(const double* table, uint32_t used, const int32_t sums[LANES], T
         if (used >> bit & 1u)
             continue;
         const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
-        Lanes none;
+        Lanes none{};
         for (int32_t i = 0; i < LANES; i++)
             setLane(none, i, bit < 6 ? upperWrite(next, bit, sum[i], 0) : next[sum[i]]);
         raise(floor, none);
@@ -276,7 +276,7 @@ void turnValues(const double* table, uint32_t used, const int32_t sums[LANES], T
         const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
         for (int32_t g = ds.rowGroups[bit]; g < ds.rowGroups[bit + 1]; g++) {
             const double score = ds.groupScore[g];
-            Lanes w;
+            Lanes w{};
             for (int32_t i = 0; i < LANES; i++)
                 setLane(w, i,
                         bit < 6 ? upperWrite(next, bit, sum[i], static_cast<int32_t>(score))
