@@ -13,6 +13,7 @@
 #include "ui/pointer.h"
 #include "ui/root_window.h"
 #include "ui/sheet.h"
+#include "ui/startup.h"
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +30,7 @@ void UiTest::SetUp() {
     extraSettings = ExtraSettings{};
     topTen = TopTenList{};
     holdAlikeMode = previewShown = diceWindowShown = 0;
+    finishingUnseen = 0; // left set by a close during robots' turns, it would stop every paint
     sheetDirty = sheetFillPending = diceStripDirty = topTenDirty = cornerBoxDirty = 0;
     calendarTime = [] { return 1700000000u; };
     services = GameServices{}; // as the game's entry installs them
