@@ -50,3 +50,8 @@ ExpertAdvice expertAdvice(const int32_t* cells, const DiceThrow& dice, int32_t t
 // dice's faces. -1 for a keep of more than five dice or a row that is not free.
 double expertKeepWorth(const int32_t* cells, const int32_t keep[6], int32_t throwsLeft);
 double expertRowWorth(const int32_t* cells, const DiceThrow& dice, int32_t row);
+// The same while throws are left under "&3 Kast", where throwing ends only when the player
+// stops: a player who throws on reaches the best stopping roll in the end, so the advice holds
+// the keep that reaches one in the fewest throws expected (all five dice once there), and the
+// total counts that roll's row, and later turns at the table's three throws.
+ExpertAdvice expertAdviceUnlimited(const int32_t* cells, const DiceThrow& dice);

@@ -23,6 +23,16 @@ struct CachedTurn {
 };
 CachedTurn cached;
 
+// The same for a turn under "&3 Kast": the keeps' ranks and the turn's worth.
+struct CachedUnlimited {
+    bool valid;
+    uint32_t used;
+    int32_t sum;
+    double worth;
+    double keepRanks[KEEPS];
+};
+CachedUnlimited unlimited;
+
 int32_t cappedSum(const int32_t* cells) {
     const int32_t s = cells[ROW_SUM];
     return s < 0 ? 0 : (s < EXPERT_SUMS - 1 ? s : EXPERT_SUMS - 1);
@@ -162,4 +172,21 @@ double expertRowWorth(const int32_t* cells, const DiceThrow& dice, int32_t row) 
     const int32_t after = sum + points < EXPERT_SUMS - 1 ? sum + points : EXPERT_SUMS - 1;
     const int32_t bonus = sum < EXPERT_SUMS - 1 && after == EXPERT_SUMS - 1 ? 50 : 0;
     return points + bonus + expertValue(expertUsedRows(cells) | 1u << bit, after);
+}
+
+ExpertAdvice expertAdviceUnlimited(const int32_t* cells, const DiceThrow& dice) {
+    ExpertAdvice advice{{0, 0, 0, 0, 0}, -1, static_cast<double>(cells[ROW_TOTAL])};
+    const uint32_t used = expertUsedRows(cells);
+    if (used == EXPERT_ALL_USED)
+        return advice;
+    const int32_t sum = cappedSum(cells);
+    if (!unlimited.valid || unlimited.used != used || unlimited.sum != sum) {
+        unlimited.worth = unlimitedTurn(expertTable(), used, sum, unlimited.keepRanks);
+        unlimited.valid = true;
+        unlimited.used = used;
+        unlimited.sum = sum;
+    }
+    holdKeep(unlimited.keepRanks, dice, advice.hold);
+    advice.expectedTotal += unlimited.worth;
+    return advice;
 }

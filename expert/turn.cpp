@@ -41,6 +41,49 @@ int32_t codeOf(const int32_t counts[6]) {
     return code;
 }
 
+uint16_t offsetOf(int32_t keep) {
+    return static_cast<uint16_t>(keep * sizeof(Lanes));
+}
+
+// The per-state loops' layouts, from the keeps and the scores.
+void layOut(DiceSets& ds) {
+    for (int32_t k = ROLLS; k < KEEPS; k++)
+        for (int32_t f = 0; f < 6; f++)
+            ds.spreadFrom[k - ROLLS][f] = offsetOf(ds.plusOne[k][f]);
+    int32_t placed = 0, first = 0;
+    for (int32_t size = 0; size <= 5; size++)
+        for (int32_t faces = 0; faces <= 5; faces++) {
+            for (int32_t i = first; i < ds.groupEnd[size][faces]; i++) {
+                const int32_t k = ds.smallFirst[i];
+                ds.within[placed++] = offsetOf(k);
+                for (int32_t j = 0; j < ds.faces[k]; j++)
+                    ds.within[placed++] = offsetOf(ds.minusOne[k][j]);
+            }
+            first = ds.groupEnd[size][faces];
+            ds.withinEnd[size][faces] = static_cast<int16_t>(placed);
+        }
+    int32_t groups = 0, entries = 0;
+    for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
+        ds.rowGroups[bit] = static_cast<int16_t>(groups);
+        // Each distinct score once, in the order the rolls first show it.
+        for (int32_t r = 0; r < ROLLS; r++) {
+            const double score = bit < 6 ? ds.faceCount[bit][r] : ds.score[bit][r];
+            bool seen = score == 0;
+            for (int32_t g = ds.rowGroups[bit]; g < groups && !seen; g++)
+                seen = ds.groupScore[g] == score;
+            if (seen)
+                continue;
+            ds.groupScore[groups] = score;
+            ds.groupStart[groups++] = static_cast<int16_t>(entries);
+            for (int32_t q = r; q < ROLLS; q++)
+                if ((bit < 6 ? ds.faceCount[bit][q] : ds.score[bit][q]) == score)
+                    ds.scoring[entries++] = offsetOf(q);
+        }
+    }
+    ds.rowGroups[EXPERT_ROWS] = static_cast<int16_t>(groups);
+    ds.groupStart[groups] = static_cast<int16_t>(entries);
+}
+
 // Filled in place: the tables are large for a stack.
 void build(DiceSets& ds) {
     int32_t next = 0, counts[6] = {};
@@ -89,6 +132,7 @@ void build(DiceSets& ds) {
         for (int32_t bit = 0; bit < EXPERT_ROWS; bit++)
             ds.score[bit][r] = rowScore(expertRowOf(bit), d);
     }
+    layOut(ds);
 }
 
 // Lane-wise steps, each pair at a time. By reference: vectors stay out of calls' ABI.
@@ -100,12 +144,6 @@ inline void raise(Lanes& a, const Lanes& b) {
     for (int32_t i = 0; i < PAIRS; i++)
         a.pair[i] = b.pair[i] > a.pair[i] ? b.pair[i] : a.pair[i];
 }
-inline void raiseBy(Lanes& a, double x, const Lanes& b) { // a = max(a, x + b)
-    for (int32_t i = 0; i < PAIRS; i++) {
-        const Pair v = x + b.pair[i];
-        a.pair[i] = v > a.pair[i] ? v : a.pair[i];
-    }
-}
 inline double lane(const Lanes& a, int32_t i) {
     return a.pair[i / 2][i % 2];
 }
@@ -113,57 +151,64 @@ inline void setLane(Lanes& a, int32_t i, double x) {
     a.pair[i / 2][i % 2] = x;
 }
 
+// The keep values at a byte offset into the keeps.
+inline Lanes& at(Lanes* keep, uint16_t offset) {
+    return *reinterpret_cast<Lanes*>(reinterpret_cast<char*>(keep) + offset);
+}
+
 // Each keep short of five dice is worth the mean over one more die; the rolls are filled in.
 void spread(const DiceSets& ds, Lanes* keep) {
     for (int32_t k = ROLLS; k < KEEPS; k++) {
-        const int16_t* p = ds.plusOne[k];
-        const Lanes &a = keep[p[0]], &b = keep[p[1]], &c = keep[p[2]];
-        const Lanes &d = keep[p[3]], &e = keep[p[4]], &f = keep[p[5]];
+        const uint16_t* p = ds.spreadFrom[k - ROLLS];
+        const Lanes &a = at(keep, p[0]), &b = at(keep, p[1]), &c = at(keep, p[2]);
+        const Lanes &d = at(keep, p[3]), &e = at(keep, p[4]), &f = at(keep, p[5]);
         for (int32_t i = 0; i < PAIRS; i++)
             keep[k].pair[i] =
                 (a.pair[i] + b.pair[i] + c.pair[i] + d.pair[i] + e.pair[i] + f.pair[i]) * (1.0 / 6);
     }
 }
 
-// The keeps of one group, each showing F faces: each becomes the best of itself and of the
-// (already settled) keeps one die smaller.
-template <int32_t F> void bestOfGroup(const DiceSets& ds, int32_t first, int32_t end, Lanes* keep) {
-    for (int32_t i = first; i < end; i++) {
-        const int32_t k = ds.smallFirst[i];
-        const int16_t* m = ds.minusOne[k];
-        Lanes b = keep[k];
-        if constexpr (F >= 2) {
-            Lanes c = keep[m[1]];
-            if constexpr (F >= 4) {
-                Lanes d = keep[m[3]];
-                raise(d, keep[m[2]]);
-                raise(c, d);
-            } else if constexpr (F == 3) {
-                raise(c, keep[m[2]]);
+// The keeps of one group, each showing F faces and listed with its keeps one die smaller (all
+// settled already): each becomes the best of itself and of those.
+template <int32_t F> void bestOfGroup(const uint16_t* p, const uint16_t* end, Lanes* keep) {
+    auto raise = [](Pair& a, const Pair& b) { a = b > a ? b : a; };
+    for (; p < end; p += 1 + F) {
+        Lanes& k = at(keep, p[0]);
+        for (int32_t i = 0; i < PAIRS; i++) {
+            Pair b = k.pair[i];
+            if constexpr (F >= 2) {
+                Pair c = at(keep, p[2]).pair[i];
+                if constexpr (F >= 4) {
+                    Pair d = at(keep, p[4]).pair[i];
+                    raise(d, at(keep, p[3]).pair[i]);
+                    raise(c, d);
+                } else if constexpr (F == 3) {
+                    raise(c, at(keep, p[3]).pair[i]);
+                }
+                if constexpr (F == 5)
+                    raise(b, at(keep, p[5]).pair[i]);
+                raise(b, c);
             }
-            if constexpr (F == 5)
-                raise(b, keep[m[4]]);
-            raise(b, c);
+            if constexpr (F >= 1)
+                raise(b, at(keep, p[1]).pair[i]);
+            k.pair[i] = b;
         }
-        if constexpr (F >= 1)
-            raise(b, keep[m[0]]);
-        keep[k] = b;
     }
 }
 
 // Each keep becomes the best keep within it; for a roll, the best choice before a re-throw.
 // Smallest keeps first, so that every smaller keep is settled before its use.
 void bestWithin(const DiceSets& ds, Lanes* keep) {
-    int32_t first = 0;
+    const uint16_t* p = ds.within;
     for (int32_t size = 0; size <= 5; size++) {
-        const int16_t* end = ds.groupEnd[size];
-        bestOfGroup<0>(ds, first, end[0], keep);
-        bestOfGroup<1>(ds, end[0], end[1], keep);
-        bestOfGroup<2>(ds, end[1], end[2], keep);
-        bestOfGroup<3>(ds, end[2], end[3], keep);
-        bestOfGroup<4>(ds, end[3], end[4], keep);
-        bestOfGroup<5>(ds, end[4], end[5], keep);
-        first = end[5];
+        const int16_t* end = ds.withinEnd[size];
+        bestOfGroup<0>(p, ds.within + end[0], keep);
+        bestOfGroup<1>(ds.within + end[0], ds.within + end[1], keep);
+        bestOfGroup<2>(ds.within + end[1], ds.within + end[2], keep);
+        bestOfGroup<3>(ds.within + end[2], ds.within + end[3], keep);
+        bestOfGroup<4>(ds.within + end[3], ds.within + end[4], keep);
+        bestOfGroup<5>(ds.within + end[4], ds.within + end[5], keep);
+        p = ds.within + end[5];
     }
 }
 
@@ -208,36 +253,38 @@ void turnValues(const double* table, uint32_t used, const int32_t sums[LANES], T
     int32_t sum[LANES];
     for (int32_t i = 0; i < LANES; i++)
         sum[i] = capped(sums[i]);
-    // A roll standing, with no throw to come, takes its best row.
-    Lanes write[6][6]; // each free upper row's worth by the dice showing its face
-    const uint8_t* shows[6];
-    Lanes after[EXPERT_ROWS]; // each free combination row's state after
-    const double* score[EXPERT_ROWS];
-    int32_t uppers = 0, combos = 0;
+    // A roll standing, with no throw to come, takes its best row. A row where the roll scores
+    // nothing is worth the same for every such roll, and never more than where it scores: the
+    // best of those is every roll's floor, and only the scoring rolls are visited row by row.
+    Lanes* keep = t.keep;
+    Lanes floor;
+    fill(floor, -1.0);
     for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
         if (used >> bit & 1u)
             continue;
         const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
-        if (bit < 6) {
-            for (int32_t n = 0; n < 6; n++)
-                for (int32_t i = 0; i < LANES; i++)
-                    setLane(write[uppers][n], i, upperWrite(next, bit, sum[i], n));
-            shows[uppers++] = ds.faceCount[bit];
-        } else {
-            for (int32_t i = 0; i < LANES; i++)
-                setLane(after[combos], i, next[sum[i]]);
-            score[combos++] = ds.score[bit];
-        }
+        Lanes none{};
+        for (int32_t i = 0; i < LANES; i++)
+            setLane(none, i, bit < 6 ? upperWrite(next, bit, sum[i], 0) : next[sum[i]]);
+        raise(floor, none);
     }
-    Lanes* keep = t.keep;
-    for (int32_t r = 0; r < ROLLS; r++) {
-        Lanes v;
-        fill(v, -1.0);
-        for (int32_t u = 0; u < uppers; u++)
-            raise(v, write[u][shows[u][r]]);
-        for (int32_t c = 0; c < combos; c++)
-            raiseBy(v, score[c][r], after[c]);
-        keep[r] = v;
+    for (int32_t r = 0; r < ROLLS; r++)
+        keep[r] = floor;
+    for (int32_t bit = 0; bit < EXPERT_ROWS; bit++) {
+        if (used >> bit & 1u)
+            continue;
+        const double* next = table + (used | 1u << bit) * EXPERT_SUMS;
+        for (int32_t g = ds.rowGroups[bit]; g < ds.rowGroups[bit + 1]; g++) {
+            const double score = ds.groupScore[g];
+            Lanes w{};
+            for (int32_t i = 0; i < LANES; i++)
+                setLane(w, i,
+                        bit < 6 ? upperWrite(next, bit, sum[i], static_cast<int32_t>(score))
+                                : score + next[sum[i]]);
+            const uint16_t* end = ds.scoring + ds.groupStart[g + 1];
+            for (const uint16_t* p = ds.scoring + ds.groupStart[g]; p < end; p++)
+                raise(at(keep, *p), w);
+        }
     }
     // One throw to come: the keeps' means; then each roll takes its best keep, and with that,
     // two throws to come.

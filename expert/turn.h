@@ -20,6 +20,20 @@ struct DiceSets {
     uint8_t faceCount[6][ROLLS]; // count[][] of the rolls, by face
     double chance[ROLLS];        // the probability of each roll of five fresh dice
     double score[15][ROLLS];     // each roll's score in each row a player chooses
+
+    // The loops run for every state, as byte offsets into an array of Lanes (below), so that
+    // an entry is one load away. plusOne of the keeps short of five, in keep order:
+    uint16_t spreadFrom[KEEPS - ROLLS][6];
+    // smallFirst with each keep followed by its minusOne; group (size, faces) ends at withinEnd.
+    uint16_t within[KEEPS * 6];
+    int16_t withinEnd[6][6];
+    // The rolls that score in each row, grouped by score: row b's groups are rowGroups[b] to
+    // rowGroups[b + 1]; group g holds scoring[groupStart[g]] to scoring[groupStart[g + 1]] and
+    // scores groupScore[g], which in an upper row is the dice that show its face.
+    uint16_t scoring[15 * ROLLS];
+    int16_t groupStart[15 * ROLLS + 1];
+    double groupScore[15 * ROLLS];
+    int16_t rowGroups[15 + 1];
 };
 // Built once (the scores through the core's own scoring), then only read.
 const DiceSets& diceSets();
@@ -63,3 +77,10 @@ int32_t bestKeep(const double* keepValues, const int32_t counts[6]);
 // within a rounding error of the best; its worth, now and to come, in `value`.
 int32_t bestRowBit(const double* table, uint32_t used, int32_t upperSum, int32_t roll,
                    double& value);
+
+// A turn under "&3 Kast", where throwing ends only when the player stops: any roll can still
+// become the best stopping roll, so the turn is worth that roll's row (later turns as the
+// table has them), returned. `keepValues` rank the keeps for bestKeep: the fewer throws still
+// expected to reach such a roll, the higher; a whole roll only where it is one.
+double unlimitedTurn(const double* table, uint32_t used, int32_t upperSum,
+                     double keepValues[KEEPS]);

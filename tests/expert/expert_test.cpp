@@ -1,6 +1,7 @@
 #include "expert/expert.h"
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace {
 
@@ -46,6 +47,44 @@ TEST(Expert, EndgamesWorkedByHand) {
 TEST(Expert, EmptySheet) {
     EXPECT_NEAR(expertValue(0, 0), 248.4399894, 5e-8);
     EXPECT_TRUE(expertTableReady());
+}
+
+// Under "&3 Kast" the advice holds toward the best stopping roll by the fewest throws, and the
+// total counts that roll's row.
+TEST(Expert, UnlimitedThrowsHoldTowardTheBestStop) {
+    const int32_t PAIR = 6, LARGE = 11;
+    const struct {
+        uint32_t used;
+        int32_t summa;
+        const char* dice;
+        const char* hold;
+        double worth;
+    } cases[] = {
+        {onlyFree(CHANCE), 0, "12356", "00001", 30},
+        {onlyFree(CHANCE), 0, "66666", "11111", 30}, // there: stop
+        {onlyFree(DYXEL), 0, "12666", "00111", 50},
+        {onlyFree(SIXES), 62, "16623", "01100", 30 + 50},
+        {onlyFree(LARGE), 0, "22346", "10111", 20}, // one two, not both
+        // "1 par" scores its best (12) now, yet "Dyxel" first is worth more.
+        {onlyFree(DYXEL) & onlyFree(PAIR), 0, "66612", "11100",
+         50 + expertValue(onlyFree(PAIR), 0)},
+    };
+    for (const auto& c : cases) {
+        int32_t cells[ROW_COUNT] = {};
+        for (int32_t bit = 0; bit < EXPERT_ROWS; bit++)
+            cells[expertRowOf(bit)] = c.used >> bit & 1u ? -1 : 0;
+        cells[ROW_SUM] = c.summa;
+        cells[ROW_TOTAL] = 7;
+        DiceThrow d{};
+        for (int32_t i = 0; i < 5; i++)
+            d.face[i] = c.dice[i] - '1';
+        const ExpertAdvice a = expertAdviceUnlimited(cells, d);
+        std::string hold;
+        for (int32_t h : a.hold)
+            hold += static_cast<char>('0' + h);
+        EXPECT_EQ(hold, c.hold) << c.dice;
+        EXPECT_NEAR(a.expectedTotal, 7 + c.worth, 1e-9) << c.dice;
+    }
 }
 
 TEST(Expert, ReachableSums) {

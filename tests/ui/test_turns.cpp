@@ -8,6 +8,7 @@
 #include "store/topten.h"
 #include "tests/ui/ui_test.h"
 #include "ui/dice_window.h"
+#include "ui/pointer.h"
 #include "ui/root_window.h"
 
 namespace {
@@ -73,6 +74,8 @@ TEST_F(UiTest, AHumanThrowsHoldsAndChoosesARowThenTheRobotPlays) {
         dice(IDM_HOLD_ALL);
         EXPECT_EQ(held(), "11111");
         expectDiceShown();
+        platformEvents.rootKey(KEY_DOWN);
+        EXPECT_EQ(previewShown, 0) << "no row is proposed while throws are left";
 
         dice(IDM_DONE);
         EXPECT_FALSE(fake.shown[WINDOW_DICE]);
@@ -120,8 +123,6 @@ TEST_F(UiTest, APreviewShowsTheWouldBeSumsAndTheCommitWritesThem) {
         analyseThrow(*gameState.dice);
         platformEvents.rootLeftDown(0, RowY(ROW_FIVES)); // 20: "summa" 69, bonus won
         ExpectPicture(WINDOW_ROOT, "preview-bonus");
-        platformEvents.rootLeftDown(0, RowY(ROW_THREES)); // 3: "summa" 52, the "50" goes
-        ExpectPicture(WINDOW_ROOT, "preview-no-bonus");
         platformEvents.rootLeftDown(0, RowY(ROW_DYXEL)); // 0 in red
         ExpectPicture(WINDOW_ROOT, "preview-zero");
         platformEvents.rootLeftDown(0, RowY(ROW_FIVES));
@@ -130,13 +131,6 @@ TEST_F(UiTest, APreviewShowsTheWouldBeSumsAndTheCommitWritesThem) {
         EXPECT_EQ(cells[ROW_SUM], 69);
         EXPECT_EQ(cells[ROW_BONUS], 50);
         EXPECT_EQ(cells[ROW_TOTAL], 119);
-        // With the bonus won, a preview that leaves "summa" at 63 keeps the "50" on the sheet.
-        cells[ROW_SUM] = 63;
-        gameState.currentPlayer = 0;
-        gameState.throwsLeft = 0;
-        RequestPaint(PAINT_SHEET);
-        platformEvents.rootLeftDown(0, RowY(ROW_PAIR));
-        ExpectPicture(WINDOW_ROOT, "preview-bonus-kept");
     });
 }
 
@@ -153,4 +147,24 @@ TEST_F(UiTest, RobotsPlayAWholeGameAndTheListShowsTheirTotals) {
     // Twice the simulator's totals for the same second: the replay plays the same dice.
     EXPECT_EQ(FileBytes("h_score").substr(0, 32),
               std::string("R2\0\0\xc7\0\0\0R2\0\0\xc7\0\0\0R1\0\0\xbf\0\0\0R1\0\0\xbf\0\0\0", 32));
+}
+
+// Under "&3 Kast" the hint counts on throwing on: with only "Dyxel" free, three sixes are held
+// and five alike are as good as certain.
+TEST_F(UiTest, TheHintUnderUnlimitedThrowsCountsOnThrowingOn) {
+    RunGame([] {
+        platformEvents.rootCommand(IDM_UNLIMITED_THROWS);
+        NewGame({"AB"});
+        int32_t* cells = gameState.players[0].cells;
+        for (int32_t row = ROW_ONES; row < ROW_DYXEL; row++)
+            cells[row] = row == ROW_SUM || row == ROW_BONUS ? 0 : -1;
+        dice(IDM_THROW);
+        dice(IDM_THROW); // the count stays at 1
+        SetDice("12666");
+        dice(IDM_ALIKE); // the advised dice stand alone
+        dice(IDM_TIPS);
+        EXPECT_FALSE(fake.highlights[IDM_ALIKE]);
+        EXPECT_EQ(held(), "00111");
+        EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: AB   Kvar: 1   Tips: 50,0");
+    });
 }
