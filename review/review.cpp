@@ -36,6 +36,12 @@ bool humanTurn() {
            g.players[g.currentPlayer].isRobot == 0;
 }
 
+void keepPosition(ReviewDecision& d, const int32_t face[5]) {
+    const int32_t* cells = gameState.players[gameState.currentPlayer].cells;
+    std::copy(cells, cells + ROW_COUNT, d.cells);
+    std::copy(face, face + 5, d.face);
+}
+
 void add(const ReviewDecision& d) {
     PlayerReview& r = gameReview.players[gameState.currentPlayer];
     if (r.count < REVIEW_MAX)
@@ -57,8 +63,9 @@ void recordHold(const int32_t held[5]) {
     if (SettingOn(&Settings::unlimitedThrows))
         gameReview.players[gameState.currentPlayer].unlimitedThrows = 1;
     if (k <= 2) {
-        const int32_t* cells = gameState.players[gameState.currentPlayer].cells;
-        ReviewDecision d = reviewHold(cells, gameState.dice->face, held, k);
+        ReviewDecision d = begin(gameState.dice->face, k);
+        keepPosition(d, gameState.dice->face);
+        std::copy(held, held + 5, d.held);
         d.turn = roundNumber();
         add(d);
     }
@@ -114,13 +121,25 @@ void recordCommit() {
     if (!humanTurn() || g.throwsLeft != 0 || s.selectable == 0 || s.player != g.currentPlayer ||
         !isRowSelectable(s.player, s.row))
         return;
-    ReviewDecision d = reviewRow(g.players[s.player].cells, g.dice->face, s.row);
+    ReviewDecision d = begin(g.dice->face, REVIEW_ROW);
+    keepPosition(d, g.dice->face);
+    d.chosen[0] = s.row;
     d.turn = roundNumber();
     add(d);
     gameReview.turnKey = 0;
 }
 
 void finishGameReview() {
+    for (PlayerReview& r : gameReview.players) {
+        for (int32_t i = 0; i < r.count; i++) {
+            ReviewDecision& d = r.decisions[i];
+            const ReviewDecision w = d.kind == REVIEW_ROW
+                                         ? reviewRow(d.cells, d.face, d.chosen[0])
+                                         : reviewHold(d.cells, d.face, d.held, d.kind);
+            std::copy(w.best, w.best + 6, d.best);
+            d.loss = w.loss;
+        }
+    }
     gameReview.finished = 1;
 }
 

@@ -18,6 +18,11 @@ struct ReviewDecision {
     int32_t chosen[6]; // a hold: the dice kept of each face; a row: chosen[0] is the row
     int32_t best[6];   // the same for the best choice
     double loss;       // the best choice's expected total less the chosen one's, 0 or more
+    // The position as it was, weighed only when the game ends: the expert's table may still be
+    // in the making during the game, and a throw must never wait for it.
+    int32_t cells[ROW_COUNT];
+    int32_t face[5];
+    int32_t held[5];
 };
 
 // A hold after throw `kind` (1 or 2): `held` flags over `face` (0 to 5), on the sheet `cells`.
@@ -49,7 +54,7 @@ void startGameReview();
 void recordThrowAgain();
 void recordDone();
 void recordCommit();
-// The game has ended: every human's decisions are complete.
+// The game has ended: every human's decisions are complete, and are weighed now.
 void finishGameReview();
 
 struct ReviewSummary {
