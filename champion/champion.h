@@ -19,10 +19,11 @@ extern const RobotStrategy championRobot;
 extern bool championOffThread;
 
 struct ChampionAdvice {
-    int32_t hold[5];   // with throws left: 1 for each die to keep
-    int32_t row;       // without: the row to write; -1 while throws are left
-    double winChance;  // 0 to 1, a tie counted as a share
-    bool hasOpponents; // false: alone at the table, the advice is the expert's
+    int32_t hold[5];      // with throws left: 1 for each die to keep
+    int32_t row;          // without: the row to write; -1 while throws are left
+    double winChance;     // 0 to 1, a tie counted as a share
+    double expectedTotal; // "Total" to expect with the advice and the expert's play after it
+    bool hasOpponents;    // false: alone at the table, the advice is the expert's
 };
 // The advice for the player `player` whose turn runs, given every sheet at the table.
 ChampionAdvice championAdvice(int32_t player, const DiceThrow& dice, int32_t throwsLeft);

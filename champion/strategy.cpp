@@ -6,8 +6,10 @@
 #include "champion/plan.h"
 #include "core/scoring.h"
 #include "expert/expert.h"
+#include "expert/table.h"
 #include <atomic>
 #include <cstring>
+#include <memory>
 #include <thread>
 
 bool championOffThread = false;
@@ -105,8 +107,8 @@ int32_t rollOf(const DiceThrow& d) {
     return keepIndex(counts);
 }
 
-// Holds the first dice of each face, as many as the keep has; returns the keep's worth.
-double holdKeep(const std::vector<double>& keepValues, const DiceThrow& d, int32_t held[5]) {
+// Holds the first dice of each face, as many as the keep has; returns the keep.
+int32_t holdKeep(const std::vector<double>& keepValues, const DiceThrow& d, int32_t held[5]) {
     int32_t counts[6] = {};
     for (int32_t f : d.face)
         counts[f >= 0 && f < 6 ? f : 0]++;
@@ -119,7 +121,7 @@ double holdKeep(const std::vector<double>& keepValues, const DiceThrow& d, int32
         held[i] = want[f] > 0 ? 1 : 0;
         want[f] -= held[i];
     }
-    return keepValues[static_cast<size_t>(keep)];
+    return keep;
 }
 
 bool sheetFull(const int32_t* cells) {
@@ -165,17 +167,34 @@ int32_t chooseChampionRow(DiceThrow& d) {
 const RobotStrategy championRobot = {planChampion, chooseChampionRow};
 
 ChampionAdvice championAdvice(int32_t player, const DiceThrow& dice, int32_t throwsLeft) {
-    ChampionAdvice advice{{0, 0, 0, 0, 0}, -1, 0.0, false};
+    ChampionAdvice advice{{0, 0, 0, 0, 0}, -1, 0.0, 0.0, false};
     const Table t = tableNow(player);
     if (!hasOpponents(t) || sheetFull(t.cells[player]))
         return advice;
     advice.hasOpponents = true;
     const TurnPlan& plan = planNow(t);
+    // The expected total: the advice, then the expert's play.
+    std::unique_ptr<TurnScratch> scratch(new TurnScratch);
+    std::unique_ptr<TurnValues> expert(new TurnValues);
+    turnValue(expertTable(), plan.used, plan.sum, *scratch, *expert);
     double worth;
-    if (throwsLeft > 0)
-        worth = holdKeep(throwsLeft >= 2 ? plan.keepTwo : plan.keepOne, dice, advice.hold);
-    else
-        advice.row = expertRowOf(planRowBit(plan, rollOf(dice), worth));
+    if (throwsLeft > 0) {
+        const std::vector<double>& keeps = throwsLeft >= 2 ? plan.keepTwo : plan.keepOne;
+        const int32_t keep = holdKeep(keeps, dice, advice.hold);
+        worth = keeps[static_cast<size_t>(keep)];
+        const double* values = throwsLeft >= 2 ? expert->keepTwo : expert->keepOne;
+        advice.expectedTotal = plan.total + values[keep];
+    } else {
+        const int32_t roll = rollOf(dice);
+        const int32_t bit = planRowBit(plan, roll, worth);
+        advice.row = expertRowOf(bit);
+        const int32_t score = static_cast<int32_t>(diceSets().score[bit][roll]);
+        const uint32_t next = plan.used | 1u << bit;
+        const int32_t sum = bit < 6 ? plan.sum + score : plan.sum;
+        const bool bonus = bit < 6 && plan.sum < BONUS_SUM && sum >= BONUS_SUM;
+        advice.expectedTotal =
+            plan.total + score + (bonus ? BONUS_POINTS : 0) + expertValue(next, sum);
+    }
     // The tie-break's points add far less than a rounding of the shown per cent.
     advice.winChance = worth < 0 ? 0 : (worth > 1 ? 1 : worth);
     return advice;

@@ -17,6 +17,7 @@ enum RootCommand : int32_t {
     IDM_REPLAY = 1012,
     IDM_SORTED_THROW = 1013,
     IDM_EXPERT = 1014,
+    IDM_CHAMPION = 1015,
 };
 
 void OnRootCreate();
