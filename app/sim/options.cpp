@@ -28,6 +28,7 @@ const char SIM_USAGE[] =
     "  total: mean M.MM, min A, max B\n"
     "  bonus: P.PP% of sheets\n"
     "  dyxel: Q.QQ% of sheets\n"
+    "  wins: W1 W2 ...     (with --players: each seat's wins, a tie shared)\n"
     "  speed: R games/s\n"
     "\n"
     "With --advise it reads positions from standard input, one a line:\n"
