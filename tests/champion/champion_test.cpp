@@ -103,6 +103,36 @@ TEST(Champion, LaterSeatsAndTiesCount) {
     }
 }
 
+// The expert's turns worked forward must give, on average, what its table gives backward; the
+// spreads are whole distributions, and the normal one keeps its mean and variance.
+TEST(Champion, SpreadsAgreeWithTheExpertsValues) {
+    const struct {
+        uint32_t free;
+        int32_t summa;
+    } sheets[] = {{1u << 13, 70}, {1u << 5 | 1u << 14, 45}, {0x3u | 1u << 9 | 1u << 12, 50}};
+    for (const auto& c : sheets) {
+        const uint32_t used = EXPERT_ALL_USED & ~c.free;
+        const std::vector<double> spread = remainingSpread(used, c.summa);
+        double total = 0, mean = 0;
+        for (size_t i = 0; i < spread.size(); i++) {
+            total += spread[i];
+            mean += static_cast<double>(i) * spread[i];
+        }
+        EXPECT_NEAR(total, 1.0, 1e-12) << c.free;
+        EXPECT_NEAR(mean, expertValue(used, c.summa), 1e-9) << c.free;
+    }
+    const std::vector<double> normal = normalSpread(120.5, 900);
+    double mean = 0, square = 0;
+    for (size_t i = 0; i < normal.size(); i++) {
+        mean += static_cast<double>(i) * normal[i];
+        square += static_cast<double>(i * i) * normal[i];
+    }
+    EXPECT_NEAR(mean, 120.5, 0.01);
+    EXPECT_NEAR(square - mean * mean, 900 + 1.0 / 12, 0.5) << "whole points add a twelfth";
+    EXPECT_GT(remainingVariance(15), remainingVariance(3));
+    EXPECT_EQ(remainingVariance(0), 0.0);
+}
+
 // Alone, the champion is the expert; a seat's own kind comes before the options.
 TEST(Champion, AloneAndKinds) {
     setTable(1, 0);
