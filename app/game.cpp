@@ -9,6 +9,7 @@ int32_t RunGame(bool tableInBackground) {
     InstallRobots();
     expertTableInBackground = tableInBackground;
     championOffThread = tableInBackground; // the same: where there are threads
+    championInSlices = !tableInBackground;
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

@@ -17,6 +17,9 @@ extern const RobotStrategy championRobot;
 // painting (the game's pause hook). Off: it runs on the caller's thread (the simulator, the
 // browser).
 extern bool championOffThread;
+// Whether a decision on the caller's thread lets the windows paint every few tens of milliseconds
+// (the browser, which has no threads for it).
+extern bool championInSlices;
 
 struct ChampionAdvice {
     int32_t hold[5];      // with throws left: 1 for each die to keep

@@ -102,6 +102,7 @@ std::vector<double> exactSpread(uint32_t used, int32_t sum) {
         if (it != exactCache.end())
             return it->second;
     }
+    Breathe();
     std::vector<double> spread;
     for (const Outcome& o : expertTurn(used, sum)) {
         const std::vector<double> rest = exactSpread(used | 1u << o.bit, sumAfter(used, sum, o));
@@ -134,6 +135,7 @@ void calibrate() {
     };
     double squares[EXPERT_ROWS + 1] = {};
     for (int32_t sheet = 0; sheet < CALIBRATION_SHEETS; sheet++) {
+        Breathe();
         uint32_t used = 0;
         int32_t sum = 0, points = 0;
         double expected[EXPERT_ROWS + 1];
@@ -162,6 +164,8 @@ void calibrate() {
 }
 
 } // namespace
+
+void (*championBreather)();
 
 int32_t settledSum(uint32_t used, int32_t upperSum) {
     const int32_t s = upperSum < 0 ? 0 : upperSum;

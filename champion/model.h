@@ -14,6 +14,14 @@ constexpr int32_t EXACT_OPPONENT_ROWS = 4;
 // (a decided game) the champion takes the higher expected total.
 constexpr double POINT_WORTH = 1e-7;
 
+// Called between pieces of work, each a few milliseconds at most: where a decision runs on the
+// windows' own thread, it lets them paint now and then. Null: nothing.
+extern void (*championBreather)();
+inline void Breathe() {
+    if (championBreather != nullptr)
+        championBreather();
+}
+
 // "summa" as the expert's table reads it, and the same for every state that can win no more bonus.
 int32_t settledSum(uint32_t used, int32_t upperSum);
 

@@ -42,6 +42,7 @@ struct Solver {
         auto found = worth.find(key);
         if (found != worth.end())
             return found->second;
+        Breathe();
         const int32_t n = span(depth);
         std::vector<double> w(static_cast<size_t>(n), 0.0);
         if (used == EXPERT_ALL_USED || depth >= lastDepth) {

@@ -8,11 +8,13 @@
 #include "expert/expert.h"
 #include "expert/table.h"
 #include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <thread>
 
 bool championOffThread = false;
+bool championInSlices = false;
 
 namespace {
 
@@ -21,6 +23,18 @@ namespace {
 constexpr double HEURISTIC_SHARE = 0.833;
 // How long each wait for a plan on its thread lets the windows paint.
 constexpr int32_t WAIT_SLICE_MS = 10;
+// Work in slices: at most this long before the windows paint.
+constexpr double SLICE_MS = 40;
+
+std::chrono::steady_clock::time_point sliceStart;
+
+void paintBetweenSlices() {
+    const auto now = std::chrono::steady_clock::now();
+    if (std::chrono::duration<double, std::milli>(now - sliceStart).count() < SLICE_MS)
+        return;
+    CallHook(frontEnd.pause, 1);
+    sliceStart = std::chrono::steady_clock::now();
+}
 
 // What a plan depends on: every sheet, whose turn it is and how each opponent plays.
 struct Table {
@@ -84,7 +98,11 @@ const TurnPlan& planNow(const Table& t) {
         return cached.plan;
     cached.valid = false;
     if (!championOffThread || frontEnd.pause == nullptr) {
+        const bool slices = championInSlices && frontEnd.pause != nullptr;
+        sliceStart = std::chrono::steady_clock::now();
+        championBreather = slices ? paintBetweenSlices : nullptr;
         work(t, cached.plan);
+        championBreather = nullptr;
     } else {
         std::atomic<bool> done{false};
         std::thread thread([&] {
