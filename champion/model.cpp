@@ -2,6 +2,7 @@
 #include "expert/expert.h"
 #include "expert/table.h"
 #include "expert/turn.h"
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <memory>
@@ -41,16 +42,50 @@ void throwFrom(double* mass) {
     }
 }
 
+// Every keep within each roll, listed once: the expert's choice among them is read again and
+// again.
+struct Within {
+    int16_t keep[ROLLS][32];
+    int8_t count[ROLLS];
+};
+const Within& within() {
+    static Within w;
+    static const bool built = [] {
+        const DiceSets& ds = diceSets();
+        for (int32_t r = 0; r < ROLLS; r++) {
+            w.count[r] = 0;
+            for (int32_t k = 0; k < KEEPS; k++) {
+                bool inside = true;
+                for (int32_t f = 0; f < 6; f++)
+                    inside = inside && ds.count[k][f] <= ds.count[r][f];
+                if (inside)
+                    w.keep[r][w.count[r]++] = static_cast<int16_t>(k);
+            }
+        }
+        return true;
+    }();
+    (void)built;
+    return w;
+}
+
+// The expert's keep: the first in keep order of those within a rounding error of the best, as
+// bestKeep chooses it.
+int32_t expertKeep(const double* keepValues, int32_t roll) {
+    const Within& w = within();
+    double top = -1.0;
+    for (int32_t i = 0; i < w.count[roll]; i++)
+        top = std::max(top, keepValues[w.keep[roll][i]]);
+    for (int32_t i = 0; i < w.count[roll]; i++)
+        if (keepValues[w.keep[roll][i]] >= top - 1e-9)
+            return w.keep[roll][i];
+    return roll;
+}
+
 void keepBest(const double* keepValues, double* mass) {
-    const DiceSets& ds = diceSets();
     double kept[KEEPS] = {};
-    for (int32_t r = 0; r < ROLLS; r++) {
-        int32_t counts[6];
-        for (int32_t f = 0; f < 6; f++)
-            counts[f] = ds.count[r][f];
+    for (int32_t r = 0; r < ROLLS; r++)
         if (mass[r] > 0)
-            kept[bestKeep(keepValues, counts)] += mass[r];
-    }
+            kept[expertKeep(keepValues, r)] += mass[r];
     for (int32_t k = 0; k < KEEPS; k++)
         mass[k] = kept[k];
 }

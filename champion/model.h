@@ -9,7 +9,7 @@ constexpr int32_t TOTALS = 384; // every final total a sheet can reach (374 at m
 constexpr int32_t BONUS_POINTS = 50;
 constexpr int32_t BONUS_SUM = 63;
 // Opponents with this many free rows or fewer are followed exactly under the expert's play.
-constexpr int32_t EXACT_OPPONENT_ROWS = 4;
+constexpr int32_t EXACT_OPPONENT_ROWS = 6;
 // A tie-break worth far less than any chance of winning: among moves equally good for the win
 // (a decided game) the champion takes the higher expected total.
 constexpr double POINT_WORTH = 1e-7;

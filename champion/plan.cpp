@@ -7,7 +7,9 @@
 namespace {
 
 constexpr int32_t UPPER_ROWS = 6;
-constexpr int32_t MOST_IN_A_TURN = 80; // "6:or" with five sixes and the bonus it wins
+// The most each row can score, in sheet order of the rows a player chooses.
+constexpr int32_t MOST_IN_ROW[EXPERT_ROWS] = {5,  10, 15, 20, 25, 30, 12, 22,
+                                              18, 24, 15, 20, 28, 30, 50};
 constexpr double TIE = 1e-9;
 
 int32_t freeRows(uint32_t used) {
@@ -20,7 +22,7 @@ int32_t pointsOf(int32_t bit, int32_t sum, int32_t score) {
 }
 
 // The worth of each state reached after the planned turn, over the totals it can be reached with:
-// entry i is for "Total" base + i. States `depth` turns on know totals up to MOST_IN_A_TURN a turn
+// entry i is for "Total" base + i, up to the most the rows written since could have added.
 // above the base.
 struct Solver {
     int32_t base;
@@ -30,8 +32,16 @@ struct Solver {
     std::vector<double> keeps; // scratch of one turn: KEEPS x span
     std::vector<double> rolls;
 
-    int32_t span(int32_t depth) const {
-        return std::min(MOST_IN_A_TURN * depth + 1, TOTALS - base);
+    uint32_t rootUsed;
+    bool bonusToCome;
+
+    int32_t span(uint32_t used) const {
+        int32_t most = 1;
+        for (int32_t bit = 0; bit < EXPERT_ROWS; bit++)
+            most += (used & ~rootUsed) >> bit & 1u ? MOST_IN_ROW[bit] : 0;
+        if (bonusToCome && (used & ~rootUsed & ((1u << UPPER_ROWS) - 1)) != 0)
+            most += BONUS_POINTS;
+        return std::min(most, TOTALS - base);
     }
     double utilityAt(int32_t total) const {
         return (*utility)[static_cast<size_t>(std::min(total, TOTALS - 1))];
@@ -43,7 +53,7 @@ struct Solver {
         if (found != worth.end())
             return found->second;
         Breathe();
-        const int32_t n = span(depth);
+        const int32_t n = span(used);
         std::vector<double> w(static_cast<size_t>(n), 0.0);
         if (used == EXPERT_ALL_USED || depth >= lastDepth) {
             // The rest of the game as the expert plays it.
@@ -77,8 +87,13 @@ struct Solver {
                 const size_t points = static_cast<size_t>(pointsOf(bit, sum, score));
                 double* to = &k[static_cast<size_t>(r) * stride];
                 // Near the top of the scale a state's totals run out: the last one stands for more.
-                for (size_t i = 0; i < stride; i++)
-                    to[i] = std::max(to[i], next[std::min(i + points, next.size() - 1)]);
+                const size_t last = next.size() - 1;
+                const size_t inside = last >= points ? std::min(stride, last - points + 1) : 0;
+                const double* from = next.data() + points;
+                for (size_t i = 0; i < inside; i++)
+                    to[i] = std::max(to[i], from[i]);
+                for (size_t i = inside; i < stride; i++)
+                    to[i] = std::max(to[i], next[last]);
             }
         }
         for (int32_t pass = 0; pass < 2; pass++) {
@@ -133,6 +148,8 @@ void planTurn(TurnPlan& plan, const int32_t* cells,
     plan.utility = winUtility(opponents);
     Solver solver;
     solver.base = std::clamp(plan.total, 0, TOTALS - 1);
+    solver.rootUsed = plan.used;
+    solver.bonusToCome = plan.sum < BONUS_SUM;
     const int32_t free = freeRows(plan.used);
     solver.lastDepth = free <= EXACT_OWN_ROWS ? free : 1;
     solver.utility = &plan.utility;

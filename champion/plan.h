@@ -7,7 +7,7 @@
 #include <vector>
 
 // The champion's own last turns are worked out exactly when it has this many free rows or fewer.
-constexpr int32_t EXACT_OWN_ROWS = 3;
+constexpr int32_t EXACT_OWN_ROWS = 5;
 
 struct TurnPlan {
     uint32_t used;
