@@ -12,5 +12,19 @@ for kinds in champion,expert robot,champion,expert expert,champion,robot,expert,
     awk -v w="$wins" 'BEGIN { n = split(w, a, " "); for (i = 1; i <= n; i++) s += a[i]; exit s != 3 }' ||
         { echo "FAIL $kinds: wins '$wins' do not add up to 3 games"; failed=1; }
 done
-"$sim" --players champion,bogus >/dev/null 2>&1 && { echo "FAIL an unknown kind was taken"; failed=1; }
+# Alone, the champion plays as the expert; seats of one kind play as the options make them play.
+same() { # NAME ARGS-A -- ARGS-B: the two traces are the same, byte for byte
+    local name=$1 a=() b=()
+    shift
+    while [ "$1" != -- ]; do a+=("$1"); shift; done
+    shift
+    cmp -s <("$sim" "${a[@]}" --time 1700000970 --games 2 --trace) \
+        <("$sim" "$@" --time 1700000970 --games 2 --trace) || { echo "FAIL $name"; failed=1; }
+}
+same "a champion alone" --players champion -- --players expert
+same "two experts" --players expert,expert -- --robots 2 --expert 1
+same "--players over --robots" --players robot,expert --robots 4 -- --robots 3 --players robot,expert
+for bad in champion,bogus "" robot,,robot expert,expert,expert,expert,expert,expert; do
+    "$sim" --players "$bad" >/dev/null 2>&1 && { echo "FAIL --players '$bad' was taken"; failed=1; }
+done
 exit $failed
