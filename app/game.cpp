@@ -1,4 +1,5 @@
 #include "app/game.h"
+#include "champion/champion.h"
 #include "platform/window.h"
 #include "ui/app.h"
 
@@ -7,6 +8,8 @@ int32_t RunGame(bool tableInBackground) {
         return 1;
     InstallRobots();
     expertTableInBackground = tableInBackground;
+    championOffThread = tableInBackground; // the same: where there are threads
+    championInSlices = !tableInBackground;
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

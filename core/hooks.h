@@ -44,8 +44,16 @@ struct RobotStrategy {
 enum RobotKind : int32_t {
     ROBOT_HEURISTIC = 0, // the greedy ranking the game has always had
     ROBOT_EXPERT = 1,    // optimal play, while "&Expert" is on
-    ROBOT_KINDS = 2,
+    ROBOT_CHAMPION = 2,  // play to win, while "&Mästare" is on
+    ROBOT_KINDS = 3,
 };
+
+// A seat's own kind, for the simulator's mixed tables; -1, as every seat of the game has it,
+// follows the options.
+extern int32_t seatRobotKind[MAX_SLOTS];
+// The kind a robot at this seat plays: its own, else "&Mästare"'s or "&Expert"'s when on, else
+// the heuristic.
+RobotKind RobotKindOf(int32_t player);
 
 // The robots, the sound cues and the top-ten list.
 struct GameServices {
@@ -60,7 +68,8 @@ struct GameServices {
 };
 extern GameServices services;
 
-// The strategy robots play now: the expert's while "&Expert" is on and one is installed.
+// The strategy the current player plays: that of its kind when installed, a champion missing
+// falls back to the expert, an expert missing to the heuristic.
 const RobotStrategy& CurrentRobotStrategy();
 
 // Null-safe calls, so the logic never checks the tables itself. The cues reach sound/. Inline: the

@@ -14,6 +14,7 @@ const MenuEntry ROOT_MENU[] = {
     {1, 0, "&Robot"},
     {2, 1011, "&L\xe5nga kast", true},
     {2, 1014, "&Expert", true},
+    {2, 1015, "&M\xe4stare", true},
     {1, 1013, "&Sorterat kast", true},
     {1, 1007, "&Alt t\xe4rning", true},
     {1, 1005, "&rensa tio i top"},

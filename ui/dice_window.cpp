@@ -158,14 +158,15 @@ void ReleaseAllDice() {
 // The dice to keep held, and the expected total in the title after the count.
 static void showHint() {
     ExpertAdvice advice{};
-    if (diceWindowShown == 0 || gameState.throwsLeft == 0 || !CurrentAdvice(&advice))
+    double winChance = -1;
+    if (diceWindowShown == 0 || gameState.throwsLeft == 0 || !CurrentAdvice(&advice, &winChance))
         return;
     // The advised dice stand as they are: hold-alike mode would hold others besides.
     AlikeModeOff();
     SetHolds(advice.hold);
-    char expected[24];
-    FormatExpected(advice.expectedTotal, expected);
-    SetDiceTitle(gameState.currentPlayer, gameState.throwsLeft, expected);
+    char hint[48];
+    FormatHint(advice.expectedTotal, winChance, hint);
+    SetDiceTitle(gameState.currentPlayer, gameState.throwsLeft, hint);
 }
 
 bool OnDiceCommand(int32_t commandId) {

@@ -36,6 +36,7 @@ constexpr OptionItem OPTION_ITEMS[] = {
     {IDM_UNLIMITED_THROWS, &Settings::unlimitedThrows, nullptr},
     {IDM_SORTED_THROW, &Settings::sortedThrow, nullptr},
     {IDM_EXPERT, nullptr, &ExtraSettings::expertRobots},
+    {IDM_CHAMPION, nullptr, &ExtraSettings::championRobots},
 };
 
 int32_t* optionField(const OptionItem& item) {
@@ -57,6 +58,13 @@ void toggleOption(const OptionItem& item) {
         return;
     *field = *field == 0 ? 1 : 0;
     SetMenuCheck(item.commandId, *field != 0);
+    // "&Expert" and "&Mästare" name what the robots play: one at most.
+    const int32_t other = item.commandId == IDM_EXPERT     ? IDM_CHAMPION
+                          : item.commandId == IDM_CHAMPION ? IDM_EXPERT
+                                                           : 0;
+    const OptionItem* partner = findOption(other);
+    if (*field != 0 && partner != nullptr && *optionField(*partner) != 0)
+        toggleOption(*partner);
 }
 
 // Asks before a running game is given up; true when none runs or the player agreed.

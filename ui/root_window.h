@@ -17,6 +17,7 @@ enum RootCommand : int32_t {
     IDM_REPLAY = 1012,
     IDM_SORTED_THROW = 1013,
     IDM_EXPERT = 1014,
+    IDM_CHAMPION = 1015,
     IDM_REVIEW = 1016,     // after a game: what each human decision cost
     IDM_STATISTICS = 1017, // each name's games at this computer
 };

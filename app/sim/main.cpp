@@ -8,10 +8,13 @@
 //   bonus: P.PP% of sheets
 //   dyxel: Q.QQ% of sheets
 //   speed: R games/s
+// With --players, a sixth line before the speed: each seat's wins, a tie shared among the tied.
+//   wins: W1 W2 ...
 #include "app/game.h"
 #include "app/sim/advise.h"
 #include "app/sim/options.h"
 #include "app/sim/review.h"
+#include "champion/champion.h"
 #include "core/hooks.h"
 #include "core/random.h"
 #include "core/turn.h"
@@ -22,6 +25,7 @@
 #include "sound/sound.h"
 #include "store/settings.h"
 #include "store/topten.h"
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -97,6 +101,7 @@ struct Summary {
     int32_t maxTotal = 0;
     int64_t withBonus = 0;
     int64_t withDyxel = 0;
+    double wins[MAX_SLOTS] = {};
 };
 
 void count(Summary& s) {
@@ -112,6 +117,14 @@ void count(Summary& s) {
         s.withBonus += cells[ROW_BONUS] > 0;
         s.withDyxel += cells[ROW_DYXEL] > 0;
     }
+    int32_t best = 0, tied = 0;
+    for (int32_t p = 0; p < gameState.playerCount; p++)
+        best = std::max(best, gameState.players[p].cells[ROW_TOTAL]);
+    for (int32_t p = 0; p < gameState.playerCount; p++)
+        tied += gameState.players[p].cells[ROW_TOTAL] == best;
+    for (int32_t p = 0; p < gameState.playerCount; p++)
+        if (gameState.players[p].cells[ROW_TOTAL] == best)
+            s.wins[p] += 1.0 / tied;
 }
 
 void printSummary(const Summary& s, double seconds) {
@@ -122,6 +135,12 @@ void printSummary(const Summary& s, double seconds) {
                 s.minTotal, s.maxTotal);
     std::printf("bonus: %.2f%% of sheets\n", 100.0 * static_cast<double>(s.withBonus) / sheets);
     std::printf("dyxel: %.2f%% of sheets\n", 100.0 * static_cast<double>(s.withDyxel) / sheets);
+    if (options.players > 0) {
+        std::printf("wins:");
+        for (int32_t p = 0; p < options.players; p++)
+            std::printf(" %.1f", s.wins[p]);
+        std::printf("\n");
+    }
     const double rate = seconds > 0 ? static_cast<double>(options.games) / seconds : 0.0;
     std::printf("speed: %.0f games/s\n", rate);
 }
@@ -151,7 +170,15 @@ void setUp() {
     services = GameServices{};
     InstallRobots();
     extraSettings.expertRobots = options.expert;
-    if (options.expert != 0) {
+    bool expertSeat = options.expert != 0, championSeat = false;
+    for (int32_t p = 0; p < MAX_SLOTS; p++) {
+        seatRobotKind[p] = p < options.players ? options.kinds[p] : -1;
+        expertSeat |= seatRobotKind[p] == ROBOT_EXPERT;
+        championSeat |= seatRobotKind[p] == ROBOT_CHAMPION;
+    }
+    if (championSeat)
+        prepareChampion(); // and with it the expert's table, before the clock
+    if (expertSeat) {
         // Before the clock starts: the speed is the games'.
         startExpertTable(SIM_THREADS);
         waitExpertTable();

@@ -5,7 +5,7 @@
 const char SIM_USAGE[] =
     "usage: dyxel-sim [--robots N] [--games N] [--time T] [--alt-dice 0|1]\n"
     "                 [--throw-sound 0|1] [--robot-sound 0|1] [--expert 0|1] [--trace]\n"
-    "                 [--top-ten]\n"
+    "                 [--top-ten] [--players KINDS]\n"
     "       dyxel-sim --advise\n"
     "       dyxel-sim --review\n"
     "\n"
@@ -20,12 +20,16 @@ const char SIM_USAGE[] =
     "  --expert 0|1       robots play the optimal strategy (default 0)\n"
     "  --trace            print every throw, sound, row and game end instead of the summary\n"
     "  --top-ten          offer every total to the list in h_score, as the game does\n"
+    "  --players KINDS    one seat each, R1 first, of a comma list of 1 to 5 kinds:\n"
+    "                     robot, expert or champion (instead of --robots and --expert);\n"
+    "                     the summary adds each seat's wins, a tie shared\n"
     "\n"
     "Without --trace it prints, over every player's sheet of every game:\n"
     "  games: G, robots: N, sheets: S\n"
     "  total: mean M.MM, min A, max B\n"
     "  bonus: P.PP% of sheets\n"
     "  dyxel: Q.QQ% of sheets\n"
+    "  wins: W1 W2 ...     (with --players: each seat's wins, a tie shared)\n"
     "  speed: R games/s\n"
     "\n"
     "With --advise it reads positions from standard input, one a line:\n"
@@ -103,6 +107,25 @@ void store(SimOptions& o, int which, int64_t v) {
     }
 }
 
+// "robot,expert,champion": 1 to 5 kinds.
+bool parseKinds(const char* text, SimOptions& o) {
+    static const char* const NAMES[] = {"robot", "expert", "champion"};
+    o.players = 0;
+    for (const char* c = text; c != nullptr;) {
+        const char* comma = std::strchr(c, ',');
+        const size_t n = comma ? static_cast<size_t>(comma - c) : std::strlen(c);
+        int kind = -1;
+        for (int k = 0; k < 3; k++)
+            if (std::strlen(NAMES[k]) == n && std::strncmp(c, NAMES[k], n) == 0)
+                kind = k;
+        if (kind < 0 || o.players == 5)
+            return false;
+        o.kinds[o.players++] = kind;
+        c = comma ? comma + 1 : nullptr;
+    }
+    return true;
+}
+
 } // namespace
 
 SimArgsResult ParseSimArgs(int argc, const char* const* argv, SimOptions& o, std::string& error) {
@@ -127,6 +150,14 @@ SimArgsResult ParseSimArgs(int argc, const char* const* argv, SimOptions& o, std
             o.review = true;
             continue;
         }
+        if (std::strcmp(arg, "--players") == 0) {
+            if (i + 1 >= argc || !parseKinds(argv[++i], o)) {
+                error = "--players takes 1 to 5 of robot, expert, champion with commas";
+                return SIM_ARGS_ERROR;
+            }
+            o.robots = o.players;
+            continue;
+        }
         int which = -1;
         for (int k = 0; k < static_cast<int>(std::size(NUMBER_OPTIONS)); k++)
             if (std::strcmp(arg, NUMBER_OPTIONS[k].name) == 0)
@@ -148,5 +179,7 @@ SimArgsResult ParseSimArgs(int argc, const char* const* argv, SimOptions& o, std
         }
         store(o, which, v);
     }
+    if (o.players > 0)
+        o.robots = o.players;
     return SIM_ARGS_RUN;
 }

@@ -16,6 +16,8 @@ struct SimOptions {
     int32_t expert = 0;  // robots play the optimal strategy
     bool advise = false; // answer positions from standard input instead of playing
     bool review = false; // weigh the decisions of a trace from standard input
+    int32_t players = 0; // seats given by --players, each of its own kind (a RobotKind)
+    int32_t kinds[5] = {};
 };
 
 enum SimArgsResult { SIM_ARGS_RUN, SIM_ARGS_HELP, SIM_ARGS_ERROR };

@@ -1,5 +1,6 @@
 // The root window's commands, the new-player dialog's rules, the top-ten panel, and closing the
 // window while robots play.
+#include "core/settings.h"
 #include "platform/dialog.h"
 #include "platform/msgbox.h"
 #include "store/topten.h"
@@ -35,6 +36,29 @@ TEST_F(UiTest, OptionsToggleTheirCheckMarksAndReachTheFileAtExit) {
     EXPECT_EQ(FileBytes("state"), std::string("\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0"
                                               "\1\0\0\0DYX+\1\0\0\0\b\0\0\0\1\0\0\0\0\0\0\0",
                                               48));
+}
+
+// "&Expert" and "&Mästare" name what the robots play: choosing one takes the other away.
+TEST_F(UiTest, ExpertAndChampionExcludeEachOther) {
+    RunGame([] {
+        const struct {
+            int32_t command;
+            bool expert, champion;
+        } steps[] = {{IDM_EXPERT, true, false},
+                     {IDM_CHAMPION, false, true},
+                     {IDM_EXPERT, true, false},
+                     {IDM_EXPERT, false, false},
+                     {IDM_CHAMPION, false, true}};
+        for (const auto& s : steps) {
+            command(s.command);
+            EXPECT_EQ(fake.checks[IDM_EXPERT], s.expert) << s.command;
+            EXPECT_EQ(fake.checks[IDM_CHAMPION], s.champion) << s.command;
+            EXPECT_EQ(extraSettings.expertRobots != 0, s.expert);
+            EXPECT_EQ(extraSettings.championRobots != 0, s.champion);
+        }
+    });
+    EXPECT_EQ(FileBytes("state").substr(28),
+              std::string("DYX+\1\0\0\0\b\0\0\0\0\0\0\0\1\0\0\0", 20));
 }
 
 TEST_F(UiTest, NewGameAndReplayAskBeforeGivingUpAGame) {

@@ -17,10 +17,10 @@ TEST_F(UiTest, StartsWithTheLogoAndTheDefaultOptionsAndSavesThemAtExit) {
     EXPECT_EQ(fake.title[WINDOW_ROOT], "Tolvik dyxel");
     EXPECT_EQ(fake.rootOuterWidth * 1000 + fake.rootOuterHeight, 400494) << "8W + 120 by 26H";
     EXPECT_EQ(fake.title[WINDOW_DICE], "T\xe4rningarna");
-    const std::map<int32_t, bool> checks{
-        {IDM_ALT_DICE, true},    {IDM_LONG_THROWS, true},       {IDM_THROW_SOUND, true},
-        {IDM_ROBOT_SOUND, true}, {IDM_UNLIMITED_THROWS, false}, {IDM_SORTED_THROW, false},
-        {IDM_EXPERT, false}};
+    const std::map<int32_t, bool> checks{{IDM_ALT_DICE, true},          {IDM_LONG_THROWS, true},
+                                         {IDM_THROW_SOUND, true},       {IDM_ROBOT_SOUND, true},
+                                         {IDM_UNLIMITED_THROWS, false}, {IDM_SORTED_THROW, false},
+                                         {IDM_EXPERT, false},           {IDM_CHAMPION, false}};
     EXPECT_EQ(fake.checks, checks);
     EXPECT_EQ(fake.sounds, std::vector<int32_t>{IDW_FIVE_ALIKE});
     EXPECT_EQ(FileBytes("state"), std::string("\1\0\0\0\0\0\0\0\1\0\0\0\1\0\0\0\1\0\0\0"

@@ -1,15 +1,18 @@
 // A game as the player sees it: the dice window through a human turn, the preview and the
 // commit on the sheet, robots' turns in the strip, and the end with the top-ten list.
+#include "champion/champion.h"
 #include "core/dice.h"
 #include "core/hooks.h"
 #include "core/scoring.h"
 #include "core/settings.h"
+#include "platform/msgbox.h"
 #include "res/resources.h"
 #include "store/topten.h"
 #include "tests/ui/ui_test.h"
 #include "ui/dice_window.h"
 #include "ui/pointer.h"
 #include "ui/root_window.h"
+#include <cstdlib>
 
 namespace {
 
@@ -166,5 +169,36 @@ TEST_F(UiTest, TheHintUnderUnlimitedThrowsCountsOnThrowingOn) {
         EXPECT_FALSE(fake.highlights[IDM_ALIKE]);
         EXPECT_EQ(held(), "00111");
         EXPECT_EQ(fake.title[WINDOW_DICE], "Spelare: AB   Kvar: 1   Tips: 50,0");
+    });
+}
+
+// "&Tips": alone, the expected total; against a robot, the champion's holds and its chance to
+// win. Against the heuristic robot at the start, the chance is better than even.
+TEST_F(UiTest, TheHintGivesTheChanceToWinAgainstOpponents) {
+    RunGame([] {
+        NewGame({"ABC"});
+        SetDice("66655");
+        dice(IDM_TIPS);
+        EXPECT_EQ(held(), "11100");
+        const std::string alone = fake.title[WINDOW_DICE];
+        EXPECT_EQ(alone.rfind("Spelare: ABC   Kvar: 2   Tips: ", 0), 0u) << alone;
+        EXPECT_EQ(alone.find("vinst"), std::string::npos) << alone;
+
+        fake.answers = {MBOX_ANSWER_YES}; // the game alone is given up
+        NewGame({"ABC", "-R"});
+        SetDice("12256");
+        dice(IDM_TIPS);
+        const ChampionAdvice c = championAdvice(0, *gameState.dice, 2);
+        std::string hold;
+        for (int32_t h : c.hold)
+            hold += static_cast<char>('0' + h);
+        EXPECT_EQ(held(), hold);
+        const std::string title = fake.title[WINDOW_DICE];
+        const size_t at = title.find(" \xb7 vinst ");
+        ASSERT_NE(at, std::string::npos) << title;
+        const int percent = std::atoi(title.c_str() + at + 9);
+        EXPECT_EQ(percent, static_cast<int>(c.winChance * 100 + 0.5)) << title;
+        EXPECT_GT(percent, 50) << title;
+        EXPECT_EQ(title.substr(title.size() - 2), " %");
     });
 }
