@@ -43,8 +43,9 @@ size_t EncodeSettings(const Settings* s, const ExtraSettings* extra, size_t fiel
     uint8_t* tail = image + SETTINGS_BYTES;
     std::memcpy(tail, EXTRA_TAG, sizeof EXTRA_TAG);
     PutLe32(tail + 4, EXTRA_VERSION);
-    // A later version's fields beyond ours stay counted: the file keeps their bytes.
-    PutLe32(tail + 8, static_cast<int32_t>(fields > 4 * EXTRA_FIELDS ? fields : 4 * EXTRA_FIELDS));
+    // Only our own fields are counted: a later version's may no longer be whole behind a record
+    // whose text-mode form has grown over them.
+    PutLe32(tail + 8, static_cast<int32_t>(4 * EXTRA_FIELDS));
     for (size_t i = 0; i < EXTRA_FIELDS; i++)
         PutLe32(tail + EXTRA_HEADER_BYTES + 4 * i, extra->*extraFields[i]);
     return SETTINGS_BYTES + EXTRA_BYTES;

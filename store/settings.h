@@ -25,6 +25,6 @@ void SetDefaultSettings(Settings* record);
 size_t DecodeSettings(Settings* record, ExtraSettings* extra, const uint8_t* image, size_t size);
 // The image written over the start of "state", returning its size: the record alone, or with
 // the added options when one is on or `fields` (as DecodeSettings found them) says the file
-// already holds their record, whose later fields the rest of the file keeps.
+// already holds their record.
 size_t EncodeSettings(const Settings* record, const ExtraSettings* extra, size_t fields,
                       uint8_t image[SETTINGS_BYTES + EXTRA_BYTES]);
