@@ -113,10 +113,10 @@ client_shot second-turn
 # "&Spelet" while the dice window is up: the help covers neither it nor ABC's column.
 help_clear help-throwing alt+h s
 
-# "&Tips" (H): the dice to keep are held and the expected total joins the title; with the
-# throwing over, H proposes the best row with its preview.
+# "&Tips" (H): the dice to keep are held and the expected total joins the title, with the chance
+# to win against the robot; with the throwing over, H proposes the best row with its preview.
 keys "$DICE" h
-until_true 30 '[[ "$(title)" == "Spelare: ABC   Kvar: 2   Tips: "[0-9]*,[0-9] ]]' ||
+until_true 30 '[[ "$(title)" == "Spelare: ABC   Kvar: 2   Tips: "[0-9]*,[0-9]" · vinst "[0-9]*" %" ]]' ||
     fail "no hint in the title: $(title)"
 shot hint-dice
 keys "$DICE" alt+k k Return

@@ -10,6 +10,7 @@ write_state 1 0 1 1 1 0 0
 start_root
 keys "$ROOT" alt+h t # before any game: a one-line box
 BOX=$(wait_window Statistik 20) || fail "no statistics box before a game"
+keys "$BOX" # measured once it has the focus: wine sizes a box before it shows it
 eval "$(xwininfo -id "$BOX" | sed -n 's/.*Height: *\([0-9]*\)/H0=\1/p')"
 keys "$BOX" Return
 wait_gone Statistik 20 || fail "the statistics box stayed"
@@ -32,6 +33,7 @@ read -r name games total _ _ _ human decisions loss < <(tr -d '\r' <statistik | 
 
 keys "$ROOT" alt+h g
 BOX=$(wait_window Granskning 20) || fail "no review box after the game"
+keys "$BOX"
 eval "$(xwininfo -id "$BOX" | sed -n 's/.*Height: *\([0-9]*\)/H1=\1/p')"
 shot review
 # The name, the sum and three decisions: at least four lines of the box's font (13 rows) more.

@@ -30,8 +30,8 @@ shot end
 entries=$(read_top_ten h_score | awk '$2 > 0')
 echo "$entries" | grep -q '^R1 ' || fail "no R1 in h_score: $entries"
 echo "$entries" | grep -q '^R2 ' || fail "no R2 in h_score: $entries"
-# Replaced whole through a temporary file, locked by a mutex: no third file is left behind.
-stray=$(ls | grep -v -x -e state -e h_score -e stdout -e stderr -e '.*\.png')
+# Replaced whole through a temporary file, locked by a mutex: nothing but the data files is left.
+stray=$(ls | grep -v -x -e state -e h_score -e statistik -e stdout -e stderr -e '.*\.png')
 [ -z "$stray" ] || fail "files left beside the data files: $stray"
 
 for column in 0 1; do
