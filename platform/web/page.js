@@ -8,7 +8,7 @@ var Dyxel = {
   EVENT: {
     ROOT_COMMAND: 1, ROOT_LEFT: 2, ROOT_DOUBLE: 3, ROOT_RIGHT: 4, ROOT_KEY: 5,
     DICE_COMMAND: 6, DICE_DOUBLE: 7, DIE_PRESS: 8, DICE_KEY: 9, DIALOG_COMMAND: 10,
-    BOX_ANSWER: 11, ROOT_SIZE: 12, SESSION_END: 13,
+    BOX_ANSWER: 11, ROOT_SIZE: 12, SESSION_END: 13, FILES_CHANGED: 14,
   },
   KEY: { ArrowUp: 0x101, ArrowDown: 0x102, Enter: 0x103, F1: 0x104 },
   FONT: '13.3333px "DejaVu Sans"', // 10 pt: text height 17, average width 8

@@ -192,9 +192,16 @@ async function main() {
     check(await page.eval("document.querySelector('.box').textContent").then((t) => t.includes('Ett spel pågår, vill du avbryta det?JaNej')), 'the warning');
     await page.key('j');
     await page.waitFor("document.activeElement.id === 'dlg-name'", 10, 'the dialog');
+    // Tab goes through the field, "Klar", the list, "Lägg till" and "Robot", and round.
+    const order = [];
+    for (let i = 0; i < 5; i++) {
+      await page.key('Tab');
+      order.push(await page.eval('document.activeElement.id'));
+    }
+    check(order.join() === 'dlg-done,dlg-list,dlg-add,dlg-robot,dlg-name', `tab order ${order}`);
     for (const name of ['R1', 'R2']) {
       await page.type(name);
-      await page.key('Tab');
+      await page.key('Shift+Tab');
       await page.key(' ');
       await page.key('Enter');
     }
