@@ -146,8 +146,13 @@ Dyxel.overlays = {
     close.title = 'Stäng';
     close.addEventListener('click', () => this.closeHelp());
     win.querySelector('.caption').append(close);
+    // No script runs in the page; the frame is ours to listen to, and Tab never enters it.
     const page = document.createElement('iframe');
-    page.setAttribute('sandbox', '');
+    page.setAttribute('sandbox', 'allow-same-origin');
+    page.tabIndex = -1;
+    page.addEventListener('load', () => {
+      if (page.contentDocument) page.contentDocument.addEventListener('keydown', (e) => this.helpKey(e));
+    });
     page.srcdoc = html;
     win.append(page);
     document.body.append(win);
@@ -155,8 +160,24 @@ Dyxel.overlays = {
     win.style.top = 40 + scrollY + 'px';
     Dyxel.draggable(win);
   },
+  // Keys in the help: Escape closes it, Tab goes back to the game's window, and the game's
+  // mnemonics and F10 reach the game; the rest scroll the help.
+  helpKey(e) {
+    if (e.key === 'Escape') {
+      this.closeHelp();
+    } else if (e.key === 'Tab' || e.altKey || e.key === 'F10') {
+      Dyxel.window(Dyxel.active === 'dice' ? 1 : 0).focus({ preventScroll: true });
+      if (e.key !== 'Tab') Dyxel.onKey(e);
+    } else {
+      return;
+    }
+    e.preventDefault();
+  },
   closeHelp() {
     const help = Dyxel.$('help-win');
-    if (help) help.remove();
+    if (!help) return;
+    const inside = help.contains(document.activeElement);
+    help.remove();
+    if (inside && !Dyxel.gone) Dyxel.window(Dyxel.active === 'dice' ? 1 : 0).focus({ preventScroll: true });
   },
 };

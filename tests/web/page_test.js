@@ -145,6 +145,14 @@ async function main() {
     await page.click(lx + 5, ly + 5);
     check(await page.eval("document.querySelector('[data-id=\"2004\"]').getAttribute('aria-pressed')") === 'true', '"Lika" on');
     await shot('human');
+    // The bar as a menu bar: Alt+K selects "Kasta", K the next, Escape leaves; the focus stays.
+    const selected = () => page.eval("[...document.querySelectorAll('#dice-win .cmdbar .sel')].map((b) => b.textContent).join() + '@' + document.activeElement.tagName");
+    await page.key('Alt+k');
+    check(await selected() === 'Kasta@CANVAS', `Alt+K: ${await selected()}`);
+    await page.key('k');
+    check(await selected() === 'Klar@CANVAS', `K: ${await selected()}`);
+    await page.key('Escape');
+    check(await selected() === '@CANVAS', `Escape: ${await selected()}`);
     await page.key('Alt+k');
     await page.key('Alt+k');
     await page.key('Enter');
@@ -238,6 +246,21 @@ async function main() {
     check(await dark(x, 17, 76, 17) > 20 && await dark(x, 17 + H, 76, 17) > 20, 'two results in the list');
     check(await dark(x, 17 + 2 * H, 76, 160) === 0, 'only two results in the list');
     await shot('reload');
+    // The help: Tab never enters it and leaves it for the game; Escape closes it, in it or not.
+    const helpOpen = () => page.eval("!!document.getElementById('help-win')");
+    for (const inside of [true, false]) {
+      await page.key('F1');
+      await page.waitFor("document.querySelector('#help-win iframe')?.contentDocument?.body?.childElementCount", 10, 'the help');
+      const [hx, hy] = await at('#help-win iframe');
+      await page.click(hx + 200, hy + 200);
+      check(await page.eval("document.activeElement.tagName") === 'IFRAME', 'the help takes the focus');
+      if (!inside) {
+        await page.key('Tab');
+        check(await page.eval("document.activeElement.id") === 'root-win', 'Tab back to the game');
+      }
+      await page.key('Escape');
+      check(!await helpOpen(), `Escape ${inside ? 'in' : 'out of'} the help`);
+    }
     check(page.errors.length === 0, `errors on the page: ${page.errors.join('; ')}`);
     console.log('web page: ok');
   } catch (e) {
