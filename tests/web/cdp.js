@@ -83,7 +83,8 @@ class Browser {
   // A tab; in a context of its own (empty storage and cache, like a fresh profile) if asked.
   // In a window of its own if asked, so that it is drawn while another tab is too.
   async newPage({ ownContext = false, newWindow = false } = {}) {
-    const params = { url: 'about:blank', newWindow };
+    const params = { url: 'about:blank' };
+    if (newWindow) params.newWindow = true;
     if (ownContext) params.browserContextId = (await this.send('Target.createBrowserContext')).browserContextId;
     const { targetId } = await this.send('Target.createTarget', params);
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });
