@@ -68,7 +68,7 @@ async function robotGaps(page, url, short, count) {
   if (short) for (const k of ['Alt+i', 'r', 'ArrowRight', 'l']) await page.key(k);
   for (const k of ['Alt+f', 'n']) await page.key(k);
   await page.waitFor("document.activeElement.id === 'dlg-name'", 5);
-  for (const k of ['R', '1', 'Tab', ' ', 'Enter']) await page.key(k);
+  for (const k of ['R', '1', 'Shift+Tab', ' ', 'Enter']) await page.key(k);
   await page.eval('paints = []'); // from the start of the game on
   await page.key('Enter');
   const gaps = () => page.eval('paints.slice(1).map((t, i) => t - paints[i]).filter((g) => g > 300)');

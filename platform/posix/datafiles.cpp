@@ -72,8 +72,11 @@ int lockDepth = 0;
 
 } // namespace
 
-// Set by a platform whose files need a flush of their own after a write (the browser's storage).
-void (*dataFilesWritten)() = nullptr;
+// Set by a platform that keeps the files elsewhere too (the browser's storage): handed the files
+// after each replacement, false when they were not kept there; told when the lock is taken and
+// released, to hold it across its own instances as well.
+bool (*dataFilesWritten)() = nullptr;
+void (*dataFilesLocked)(bool held) = nullptr;
 
 bool ReadDataFile(const char* name, uint8_t* bytes, size_t capacity, size_t* length) {
     *length = 0;
@@ -134,9 +137,7 @@ bool replaceFile(const char* name, const uint8_t* bytes, size_t length, bool kee
         return false;
     }
     syncDirectory();
-    if (dataFilesWritten != nullptr)
-        dataFilesWritten();
-    return true;
+    return dataFilesWritten == nullptr || dataFilesWritten();
 }
 
 } // namespace
@@ -156,11 +157,15 @@ void LockDataFiles() {
     // Without a lock (a file system that has none) the game still runs, as it always did.
     while (lockFd >= 0 && flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
     }
+    if (dataFilesLocked != nullptr)
+        dataFilesLocked(true);
 }
 
 void UnlockDataFiles() {
     if (lockDepth == 0 || --lockDepth > 0)
         return;
+    if (dataFilesLocked != nullptr)
+        dataFilesLocked(false);
     if (lockFd >= 0) {
         flock(lockFd, LOCK_UN);
         close(lockFd);

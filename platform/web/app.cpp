@@ -1,6 +1,7 @@
 // The page's events reach the game only here: the message loop, the modal loops and the pause
 // take them from the page's queue and dispatch them on the one C++ stack, so no handler ever
 // runs inside another by surprise. While the game waits, Asyncify hands the browser its turn.
+#include "platform/msgbox.h"
 #include "platform/system.h"
 #include "platform/web/webplatform.h"
 #include <emscripten.h>
@@ -9,12 +10,34 @@ PlatformEvents platformEvents;
 WebWindows windows;
 void (*beforeWait)();
 
-// Set by the data files after each replacement of a file (platform/posix/datafiles.cpp).
-extern void (*dataFilesWritten)();
+// Called by the data files after each replacement of a file and around their lock
+// (platform/posix/datafiles.cpp).
+extern bool (*dataFilesWritten)();
+extern void (*dataFilesLocked)(bool held);
 
 namespace {
 
 bool started = false;
+
+// The browser's storage is shared by every tab of the page: the lock is held across them, the
+// stored files are read afresh under it, and a write counts once the storage has it. A page
+// going away cannot wait for either: "state" is written whole, the last writer wins.
+bool filesWritten() {
+    return dyxel_flush_files(windows.sessionEnding ? 0 : 1) != 0;
+}
+
+void filesLocked(bool held) {
+    if (held && !windows.sessionEnding)
+        dyxel_lock_files();
+    else if (!held)
+        dyxel_unlock_files();
+}
+
+// The page could not open its storage: said once, as a file that cannot be created is.
+void reportStorage() {
+    if (dyxel_storage_failed() != 0 && !windows.rootGone)
+        ShowMessageBox("Kan inte skapa fil till spelet", "Fel!", MBOX_OK, MBOX_ICON_NONE, true);
+}
 
 template <typename... Args> void call(void (*handler)(Args...), Args... args) {
     if (handler != nullptr && !windows.rootGone)
@@ -75,6 +98,14 @@ void dispatch(int32_t type, const int32_t* a) {
     case EVENT_SESSION_END:
         endSession();
         break;
+    case EVENT_FILES_CHANGED: // another tab wrote them: whatever shows them is drawn anew
+        if (windows.rootCreated && !windows.rootGone) {
+            int32_t size[2];
+            dyxel_client_size(WINDOW_ROOT, size);
+            windows.invalid[WINDOW_ROOT] = Rect{0, 0, size[0], size[1]};
+            UpdateWindowNow(WINDOW_ROOT);
+        }
+        break;
     default: // a box's answer outside its box: nobody asks any more
         break;
     }
@@ -102,8 +133,8 @@ bool PlatformStart() {
     if (!started)
         dyxel_start();
     started = true;
-    // The browser's storage keeps a file only once it has been handed over.
-    dataFilesWritten = dyxel_flush_files;
+    dataFilesWritten = filesWritten;
+    dataFilesLocked = filesLocked;
     return true;
 }
 
@@ -120,6 +151,7 @@ bool RegisterWindowClasses() {
 int32_t RunMessageLoop() {
     if (!windows.rootCreated)
         return 0;
+    reportStorage();
     for (;;) {
         // A close asked for inside a pause or a modal loop is carried out here, at the top.
         if (windows.quitRequested && !windows.rootGone)

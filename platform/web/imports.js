@@ -9,10 +9,22 @@ mergeInto(LibraryManager.library, {
   dyxel_take: function (mask, args) { return Dyxel.take(mask, args); },
   dyxel_start: function () { Dyxel.start(); },
   dyxel_stop: function () { Dyxel.stop(); },
-  dyxel_flush_files: function () { Dyxel.store.flush(); },
   // The data files reach IndexedDB through dyxel_flush_files, in one transaction started at
-  // once. The library's own fsync would wait for IndexedDB with the game asleep, and a page
-  // closed meanwhile would lose the file; in memory, a written file is already complete.
+  // once; the game sleeps until it is done unless the page is going away. The library's own
+  // fsync would sync the whole mount with the game asleep; in memory, a written file is
+  // already complete.
+  dyxel_flush_files: function (wait) {
+    return Asyncify.handleSleep((wakeUp) => {
+      const done = Dyxel.store.flush();
+      if (!wait) return wakeUp(done ? 1 : 0);
+      (done || Promise.resolve(false)).then((ok) => wakeUp(ok ? 1 : 0));
+    });
+  },
+  dyxel_lock_files: function () {
+    return Asyncify.handleSleep((wakeUp) => Dyxel.store.lock().then(() => wakeUp(0)));
+  },
+  dyxel_unlock_files: function () { Dyxel.store.unlock(); },
+  dyxel_storage_failed: function () { return Dyxel.store.failed ? 1 : 0; },
   fd_sync: function (fd) { return 0; },
 
   dyxel_menu_add: function (depth, id, text, check) {

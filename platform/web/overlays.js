@@ -4,14 +4,15 @@
 'use strict';
 
 Dyxel.overlays = {
-  stack: [], // open modal overlays, the topmost last: { el, onKey, focus }
+  stack: [], // open modal overlays, the topmost last: { el, onKey, focus, stops }
 
-  modal(content, onKey, owned) {
+  // `stops` is the order of the Tab key, when not the document's.
+  modal(content, onKey, owned, stops) {
     const shade = document.createElement('div');
     shade.className = 'modal';
     shade.append(content);
     document.body.append(shade);
-    this.stack.push({ el: shade, onKey, focus: document.activeElement });
+    this.stack.push({ el: shade, onKey, focus: document.activeElement, stops });
     Dyxel.menu.close();
     this.place(content, owned);
     return shade;
@@ -42,11 +43,10 @@ Dyxel.overlays = {
     const top = this.stack[this.stack.length - 1];
     if (!top) return false;
     top.onKey(e);
-    if (e.key === 'Tab') this.trapFocus(e, top.el);
+    if (e.key === 'Tab') this.trapFocus(e, top.stops || [...top.el.querySelectorAll('input, button')]);
     return true;
   },
-  trapFocus(e, el) {
-    const stops = [...el.querySelectorAll('input, button')];
+  trapFocus(e, stops) {
     const i = stops.indexOf(document.activeElement);
     const next = e.shiftKey ? (i <= 0 ? stops.length - 1 : i - 1) : (i + 1) % stops.length;
     if (stops[next]) stops[next].focus();
@@ -103,6 +103,7 @@ Dyxel.overlays = {
   },
 
   // --- dialog 2200: a new player's initials and "Robot", the names so far, two buttons ------
+  // Tab goes in the template's order: the field, "Klar", the list, "Lägg till", "Robot".
   dialog() {
     const d = document.createElement('div');
     d.className = 'dialog';
@@ -111,7 +112,7 @@ Dyxel.overlays = {
     d.innerHTML = '<fieldset class="entry"><legend>Ny spelare</legend>' +
       '<input id="dlg-name" autocomplete="off" spellcheck="false">' +
       '<label><input type="checkbox" id="dlg-robot"> Robot</label></fieldset>' +
-      '<div class="lower"><fieldset class="names"><ul id="dlg-list"></ul></fieldset>' +
+      '<div class="lower"><fieldset class="names"><ul id="dlg-list" tabindex="0" aria-label="Spelare"></ul></fieldset>' +
       '<div class="buttons"><button id="dlg-add">Lägg till</button>' +
       '<button id="dlg-done">Klar</button></div></div>';
     const command = (id) => Dyxel.push(Dyxel.CLASS.DIALOG, Dyxel.EVENT.DIALOG_COMMAND, id);
@@ -123,7 +124,7 @@ Dyxel.overlays = {
       else if (e.key === 'Enter' && e.target.tagName !== 'BUTTON') command(2203);
       else return;
       e.preventDefault();
-    }, 'pointer');
+    }, 'pointer', ['#dlg-name', '#dlg-done', '#dlg-list', '#dlg-add', '#dlg-robot'].map((q) => d.querySelector(q)));
   },
   listAdd(name) {
     const list = Dyxel.$('dlg-list');
@@ -145,8 +146,13 @@ Dyxel.overlays = {
     close.title = 'Stäng';
     close.addEventListener('click', () => this.closeHelp());
     win.querySelector('.caption').append(close);
+    // No script runs in the page; the frame is ours to listen to, and Tab never enters it.
     const page = document.createElement('iframe');
-    page.setAttribute('sandbox', '');
+    page.setAttribute('sandbox', 'allow-same-origin');
+    page.tabIndex = -1;
+    page.addEventListener('load', () => {
+      if (page.contentDocument) page.contentDocument.addEventListener('keydown', (e) => this.helpKey(e));
+    });
     page.srcdoc = html;
     win.append(page);
     document.body.append(win);
@@ -154,8 +160,24 @@ Dyxel.overlays = {
     win.style.top = 40 + scrollY + 'px';
     Dyxel.draggable(win);
   },
+  // Keys in the help: Escape closes it, Tab goes back to the game's window, and the game's
+  // mnemonics and F10 reach the game; the rest scroll the help.
+  helpKey(e) {
+    if (e.key === 'Escape') {
+      this.closeHelp();
+    } else if (e.key === 'Tab' || e.altKey || e.key === 'F10') {
+      Dyxel.window(Dyxel.active === 'dice' ? 1 : 0).focus({ preventScroll: true });
+      if (e.key !== 'Tab') Dyxel.onKey(e);
+    } else {
+      return;
+    }
+    e.preventDefault();
+  },
   closeHelp() {
     const help = Dyxel.$('help-win');
-    if (help) help.remove();
+    if (!help) return;
+    const inside = help.contains(document.activeElement);
+    help.remove();
+    if (inside && !Dyxel.gone) Dyxel.window(Dyxel.active === 'dice' ? 1 : 0).focus({ preventScroll: true });
   },
 };

@@ -8,7 +8,7 @@ var Dyxel = {
   EVENT: {
     ROOT_COMMAND: 1, ROOT_LEFT: 2, ROOT_DOUBLE: 3, ROOT_RIGHT: 4, ROOT_KEY: 5,
     DICE_COMMAND: 6, DICE_DOUBLE: 7, DIE_PRESS: 8, DICE_KEY: 9, DIALOG_COMMAND: 10,
-    BOX_ANSWER: 11, ROOT_SIZE: 12, SESSION_END: 13,
+    BOX_ANSWER: 11, ROOT_SIZE: 12, SESSION_END: 13, FILES_CHANGED: 14,
   },
   KEY: { ArrowUp: 0x101, ArrowDown: 0x102, Enter: 0x103, F1: 0x104 },
   FONT: '13.3333px "DejaVu Sans"', // 10 pt: text height 17, average width 8
@@ -171,9 +171,14 @@ var Dyxel = {
       const button = document.createElement('button');
       button.dataset.id = id;
       button.dataset.mnemonic = mnemonic;
+      button.tabIndex = -1; // a menu bar: it never takes the focus
       button.setAttribute('role', 'menuitem');
+      button.addEventListener('mousedown', (e) => e.preventDefault());
       button.append(el);
-      button.addEventListener('click', () => this.push(this.CLASS.DICE, this.EVENT.DICE_COMMAND, id));
+      button.addEventListener('click', () => {
+        this.barSelect(-1);
+        this.push(this.CLASS.DICE, this.EVENT.DICE_COMMAND, id);
+      });
       bar.append(button);
     });
     win.append(bar);
@@ -209,6 +214,7 @@ var Dyxel = {
     const win = this.window(w);
     if (win) win.hidden = !shown;
     if (shown && w === 0) this.activate(0);
+    if (!shown && w === 1) this.barSelect(-1);
     if (!shown && w === 1 && this.active === 'dice') this.activate(0);
   },
   activate(w) {
@@ -295,6 +301,7 @@ var Dyxel = {
         e.preventDefault();
       });
       die.addEventListener('keydown', (e) => {
+        if (this.barButtons().some((b) => b.classList.contains('sel'))) return; // the bar's key
         if ((e.key === ' ' || e.key === 'Enter') && !e.altKey && !e.ctrlKey && !e.metaKey) {
           if (!e.repeat) this.push(dice, this.EVENT.DIE_PRESS, i);
           e.preventDefault();
@@ -303,16 +310,25 @@ var Dyxel = {
       });
     });
   },
-  // Keys go to the open box or dialog, to an open menu, to a mnemonic of the active window's
-  // bar, or else to the active window as a key of its own.
+  // Keys go to the open box or dialog, to an open menu, to the dice window's bar, to a
+  // mnemonic of the active window's bar, or else to the active window as a key of its own.
   onKey(e) {
     if (this.overlays.onKey(e) || this.gone || this.menu.onKey(e)) return;
     if (e.ctrlKey || e.metaKey) return; // the browser's own shortcuts
     const dice = this.active === 'dice';
+    if (dice && this.barKey(e)) {
+      e.preventDefault();
+      return;
+    }
     if (e.altKey) {
       const letter = this.altLetter(e);
       if (letter && (dice ? this.diceMnemonic(letter) : this.menu.openByMnemonic(letter)))
         e.preventDefault();
+      return;
+    }
+    if (e.key === 'Escape' && this.$('help-win')) {
+      this.overlays.closeHelp();
+      e.preventDefault();
       return;
     }
     if (e.key === 'F10' && !dice) {
@@ -320,8 +336,6 @@ var Dyxel = {
       e.preventDefault();
       return;
     }
-    const onButton = dice && e.target.tagName === 'BUTTON';
-    if (onButton && (e.key === ' ' || e.key === 'Enter')) return; // the button's own press
     let key = this.KEY[e.key] ?? 0;
     if (!key && e.key.length === 1) key = this.encode(e.key.toLowerCase())[0];
     if (!key || key === 0x3f && e.key !== '?') return;
@@ -334,12 +348,37 @@ var Dyxel = {
     if (/^(Key[A-Z]|Digit\d)$/.test(e.code)) return e.code.slice(-1).toLowerCase();
     return e.key.length === 1 ? e.key.toLowerCase() : '';
   },
-  // One command with the letter is pressed; several take the focus in turn.
+  // The dice window's commands work as a menu bar: a mnemonic of one command runs it; one that
+  // several share selects the next of them, for Return to run. While one is selected, letters
+  // select, the arrows move, Return runs and any other key leaves.
+  barButtons() { return [...document.querySelectorAll('#dice-win .cmdbar button')]; },
+  barSelect(i) {
+    this.barButtons().forEach((b, j) => b.classList.toggle('sel', j === i));
+  },
+  barKey(e) {
+    const all = this.barButtons();
+    const at = all.findIndex((b) => b.classList.contains('sel'));
+    if (at < 0 || ['Alt', 'Shift'].includes(e.key)) return false;
+    if (e.key === 'Enter') {
+      this.barSelect(-1);
+      all[at].click();
+    } else if (e.key === 'ArrowLeft' || e.key === 'ArrowRight') {
+      this.barSelect((at + (e.key === 'ArrowLeft' ? all.length - 1 : 1)) % all.length);
+    } else if (!(e.key.length === 1 && /\p{L}/u.test(e.key) && this.diceMnemonic(e.key.toLowerCase()))) {
+      this.barSelect(-1);
+    }
+    return true;
+  },
   diceMnemonic(letter) {
-    const all = [...document.querySelectorAll('#dice-win .cmdbar button')];
+    const all = this.barButtons();
     const hits = all.filter((b) => b.dataset.mnemonic === letter);
-    if (hits.length === 1) hits[0].click();
-    else if (hits.length > 1) hits[(hits.indexOf(document.activeElement) + 1) % hits.length].focus();
+    const at = all.findIndex((b) => b.classList.contains('sel'));
+    if (hits.length === 1) {
+      this.barSelect(-1);
+      hits[0].click();
+    } else if (hits.length > 1) {
+      this.barSelect(all.indexOf(hits.find((b) => all.indexOf(b) > at) || hits[0]));
+    }
     return hits.length > 0;
   },
   listen(target, type, handler, options) {

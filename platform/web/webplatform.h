@@ -30,6 +30,7 @@ enum WebEventType : int32_t {
     EVENT_BOX_ANSWER = 11,
     EVENT_ROOT_SIZE = 12,
     EVENT_SESSION_END = 13,
+    EVENT_FILES_CHANGED = 14,
 };
 
 // Canvases the surfaces draw on: the root window, the dice window's client area, the dice.
@@ -49,7 +50,15 @@ int32_t dyxel_wait(int32_t mask, int32_t timeout);
 int32_t dyxel_take(int32_t mask, int32_t* args);
 void dyxel_start();
 void dyxel_stop();
-void dyxel_flush_files();
+// Hands the data files to the browser's storage: with `wait`, sleeps until it has them or has
+// refused them (0); else only starts the handing over.
+int32_t dyxel_flush_files(int32_t wait);
+// Sleeps until the lock over the data files is held by this tab, then reads the stored files
+// afresh; released by dyxel_unlock_files.
+void dyxel_lock_files();
+void dyxel_unlock_files();
+// Nonzero when the page could not open its storage at start-up.
+int32_t dyxel_storage_failed();
 
 void dyxel_menu_add(int32_t depth, int32_t commandId, const char* text, int32_t check);
 void dyxel_menu_check(int32_t commandId, int32_t checked);

@@ -27,9 +27,14 @@ function serve(root) {
 }
 
 class Browser {
-  // A fresh profile in a temporary folder, and nothing that reaches out of the machine.
-  constructor(extraArgs = []) {
+  // A fresh profile in a temporary folder, and nothing that reaches out of the machine;
+  // `prefs` are the profile's preferences (the user's settings) from its start.
+  constructor(extraArgs = [], prefs = null) {
     this.home = fs.mkdtempSync(path.join(os.tmpdir(), 'dyxel-chromium-'));
+    if (prefs) {
+      fs.mkdirSync(path.join(this.home, 'profile', 'Default'), { recursive: true });
+      fs.writeFileSync(path.join(this.home, 'profile', 'Default', 'Preferences'), JSON.stringify(prefs));
+    }
     const args = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--disable-default-apps', '--mute-audio', '--remote-debugging-pipe',
@@ -76,8 +81,10 @@ class Browser {
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject, method }));
   }
   // A tab; in a context of its own (empty storage and cache, like a fresh profile) if asked.
-  async newPage({ ownContext = false } = {}) {
+  // In a window of its own if asked, so that it is drawn while another tab is too.
+  async newPage({ ownContext = false, newWindow = false } = {}) {
     const params = { url: 'about:blank' };
+    if (newWindow) params.newWindow = true;
     if (ownContext) params.browserContextId = (await this.send('Target.createBrowserContext')).browserContextId;
     const { targetId } = await this.send('Target.createTarget', params);
     const { sessionId } = await this.send('Target.attachToTarget', { targetId, flatten: true });

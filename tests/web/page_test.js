@@ -145,6 +145,14 @@ async function main() {
     await page.click(lx + 5, ly + 5);
     check(await page.eval("document.querySelector('[data-id=\"2004\"]').getAttribute('aria-pressed')") === 'true', '"Lika" on');
     await shot('human');
+    // The bar as a menu bar: Alt+K selects "Kasta", K the next, Escape leaves; the focus stays.
+    const selected = () => page.eval("[...document.querySelectorAll('#dice-win .cmdbar .sel')].map((b) => b.textContent).join() + '@' + document.activeElement.tagName");
+    await page.key('Alt+k');
+    check(await selected() === 'Kasta@CANVAS', `Alt+K: ${await selected()}`);
+    await page.key('k');
+    check(await selected() === 'Klar@CANVAS', `K: ${await selected()}`);
+    await page.key('Escape');
+    check(await selected() === '@CANVAS', `Escape: ${await selected()}`);
     await page.key('Alt+k');
     await page.key('Alt+k');
     await page.key('Enter');
@@ -192,9 +200,16 @@ async function main() {
     check(await page.eval("document.querySelector('.box').textContent").then((t) => t.includes('Ett spel pågår, vill du avbryta det?JaNej')), 'the warning');
     await page.key('j');
     await page.waitFor("document.activeElement.id === 'dlg-name'", 10, 'the dialog');
+    // Tab goes through the field, "Klar", the list, "Lägg till" and "Robot", and round.
+    const order = [];
+    for (let i = 0; i < 5; i++) {
+      await page.key('Tab');
+      order.push(await page.eval('document.activeElement.id'));
+    }
+    check(order.join() === 'dlg-done,dlg-list,dlg-add,dlg-robot,dlg-name', `tab order ${order}`);
     for (const name of ['R1', 'R2']) {
       await page.type(name);
-      await page.key('Tab');
+      await page.key('Shift+Tab');
       await page.key(' ');
       await page.key('Enter');
     }
@@ -260,6 +275,22 @@ async function main() {
     await shot('review');
     await page.key('Enter');
     await page.waitFor("!document.querySelector('.box')", 10, 'the review box to close');
+
+    // The help: Tab never enters it and leaves it for the game; Escape closes it, in it or not.
+    const helpOpen = () => page.eval("!!document.getElementById('help-win')");
+    for (const inside of [true, false]) {
+      await page.key('F1');
+      await page.waitFor("document.querySelector('#help-win iframe')?.contentDocument?.body?.childElementCount", 10, 'the help');
+      const [hx, hy] = await at('#help-win iframe');
+      await page.click(hx + 200, hy + 200);
+      check(await page.eval("document.activeElement.tagName") === 'IFRAME', 'the help takes the focus');
+      if (!inside) {
+        await page.key('Tab');
+        check(await page.eval("document.activeElement.id") === 'root-win', 'Tab back to the game');
+      }
+      await page.key('Escape');
+      check(!await helpOpen(), `Escape ${inside ? 'in' : 'out of'} the help`);
+    }
     check(page.errors.length === 0, `errors on the page: ${page.errors.join('; ')}`);
     console.log('web page: ok');
   } catch (e) {
