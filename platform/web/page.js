@@ -240,10 +240,11 @@ var Dyxel = {
     const caption = win.querySelector('.caption');
     caption.addEventListener('pointerdown', (e) => {
       if (e.button !== 0 || e.target.closest('button')) return;
-      const start = [e.clientX - win.offsetLeft, e.clientY - win.offsetTop];
+      const k = win.parentElement === this.$('desk') ? this.fit.scale : 1; // in the desk's pixels
+      const start = [e.clientX / k - win.offsetLeft, e.clientY / k - win.offsetTop];
       const move = (m) => {
-        win.style.left = m.clientX - start[0] + 'px';
-        win.style.top = Math.max(0, m.clientY - start[1]) + 'px';
+        win.style.left = m.clientX / k - start[0] + 'px';
+        win.style.top = Math.max(0, m.clientY / k - start[1]) + 'px';
       };
       const up = () => {
         caption.removeEventListener('pointermove', move);

@@ -1,6 +1,6 @@
 // The page on a phone and a tablet, by touch alone: a whole human turn by taps (a die held,
 // "Kasta", a double tap on the dice window, "Klar", a tap on a row, a long press to write it)
-// and a double tap writing the next, with every window inside the view, no sideways scroll,
+// and a double tap writing the next (and the mouse the third), with every window inside the view, no sideways scroll,
 // fingers' targets and canvases at device pixels. Then the view turns and shrinks to 320 px,
 // and widens back to the desktop's layout. Screenshots go to SHOTS/web-phone.png, web-tablet.png.
 // Usage: node phone_test.js BUILD_WEB SHOTS
@@ -117,6 +117,11 @@ async function play(browser, url, { width, height, scale, name }) {
     await tap(...ones);
     await page.waitFor(diceShown, 10, 'a double tap to write "1:or"');
     check(await page.eval(`${cell(0)} > 0 && ${cell(15)} > 0`), 'rows "Chans" and "1:or" written');
+    // The mouse still plays on the scaled desk: "Klar" and a double click on "2:or".
+    await page.click(...await centre('#dice-win [data-id="2006"]'));
+    await page.waitFor("document.getElementById('dice-win').hidden", 10, '"Klar" by the mouse');
+    await page.doubleClick(...await sheet(200, 2 * H + 10));
+    await page.waitFor(`${diceShown} && ${cell(1)} > 0`, 10, 'a double click to write "2:or"');
 
     // Turned, and the smallest view in both ways: still all in view; wide again: the desktop's.
     for (const [w, h] of [[height, width], [320, 480], [480, 320]]) {
