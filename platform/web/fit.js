@@ -43,7 +43,7 @@ Dyxel.fit = {
     } else {
       // The bars grow to a finger's height after scaling, the windows with them (never the
       // canvas); the scale depends on the heights and settles in a few rounds.
-      if (dice && !this.saved.dice) this.saved.dice = [dice.style.left, dice.style.top]; // made since
+      if (dice && !this.saved.dice) this.saved.dice = [dice.style.left, dice.style.top]; // made after the root
       let scale = 1;
       let l;
       for (let i = 0; i < 4; i++) {
