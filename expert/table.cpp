@@ -4,6 +4,7 @@
 #include <atomic>
 #include <bit>
 #include <bitset>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -14,6 +15,8 @@ namespace {
 constexpr int32_t MAX_SUM = EXPERT_SUMS - 1;
 constexpr int32_t UPPER_ROWS = 6;
 constexpr int32_t BACKGROUND_THREADS = 2;
+// Work in slices: at most this long before the windows paint.
+constexpr double SLICE_MS = 40;
 
 // Each set of upper rows from the set without its highest row: 0 to 5 dice of that face more.
 void fillReach(uint64_t sums[1 << UPPER_ROWS]) {
@@ -92,9 +95,23 @@ struct Worker {
 };
 Worker worker;
 
+std::chrono::steady_clock::time_point sliceStart;
+
+// The pause serves only the window system, whose events never reach the expert: the player's
+// input waits, so nothing asks for the table again while it is being built.
+void paintBetweenSlices() {
+    const auto now = std::chrono::steady_clock::now();
+    if (std::chrono::duration<double, std::milli>(now - sliceStart).count() < SLICE_MS)
+        return;
+    CallHook(frontEnd.pause, 1);
+    sliceStart = std::chrono::steady_clock::now();
+}
+
 void computeInto(int32_t threads, const std::atomic<bool>* stop) {
     double* values = new double[EXPERT_TABLE_SIZE]();
-    if (buildExpertTable(values, threads, stop)) {
+    const bool slices = expertInSlices && threads == 1 && frontEnd.pause != nullptr;
+    sliceStart = std::chrono::steady_clock::now();
+    if (buildExpertTable(values, threads, stop, slices ? paintBetweenSlices : nullptr)) {
         table = values;
         ready.store(true, std::memory_order_release);
     } else {
@@ -104,6 +121,8 @@ void computeInto(int32_t threads, const std::atomic<bool>* stop) {
 
 } // namespace
 
+bool expertInSlices = false;
+
 uint64_t reachableSums(uint32_t upperUsed) {
     static uint64_t sums[1 << UPPER_ROWS];
     static const bool filled = (fillReach(sums), true); // once, whichever thread comes first
@@ -111,7 +130,8 @@ uint64_t reachableSums(uint32_t upperUsed) {
     return sums[upperUsed & ((1u << UPPER_ROWS) - 1)];
 }
 
-bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop) {
+bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop,
+                      void (*breather)()) {
     auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
     diceSets();
     reachableSums(0);
@@ -123,16 +143,19 @@ bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* 
             if (std::popcount(used) == usedCount)
                 level.push_back(used);
         std::atomic<size_t> next{0};
-        auto work = [&] {
+        auto work = [&](void (*breathe)()) {
             // On the heap: it is large for a thread's stack, and for the browser's.
             std::unique_ptr<TurnScratch> scratch(new TurnScratch);
-            for (size_t i = next++; i < level.size() && !stopped(); i = next++)
+            for (size_t i = next++; i < level.size() && !stopped(); i = next++) {
                 fillStates(values, level[i], *scratch);
+                if (breathe != nullptr)
+                    breathe();
+            }
         };
         std::vector<std::thread> helpers;
         for (int32_t t = 1; t < threads; t++)
-            helpers.emplace_back(work);
-        work();
+            helpers.emplace_back(work, nullptr);
+        work(breather); // only here: the caller's thread
         for (std::thread& h : helpers)
             h.join();
         if (stopped())

@@ -11,8 +11,10 @@ uint64_t reachableSums(uint32_t upperUsed);
 
 // Fills `values` (EXPERT_TABLE_SIZE entries, zero on entry) on `threads` threads. The states a
 // game cannot reach stay 0, but for "summa" 63, which may hold the value of the sheet with no
-// bonus to come. Gives up and returns false once `stop` is set.
-bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop = nullptr);
+// bonus to come. Gives up and returns false once `stop` is set. The caller's thread calls
+// `breather`, if any, after each sheet of states (a fraction of a millisecond natively).
+bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop = nullptr,
+                      void (*breather)() = nullptr);
 
 // The run's table, complete: waits for it (see startExpertTable).
 const double* expertTable();
