@@ -37,6 +37,8 @@ int32_t expertRowOf(int32_t bit);
 // The robot strategy: after throws 1 and 2 it holds the optimal keep (all five dice to stand),
 // after throw 3 it holds nothing; it writes the optimal row.
 extern const RobotStrategy expertRobot;
+// The sounds a robot's row makes as it writes it: five alike, the bonus won, a row crossed out.
+void CueRowSounds(int32_t player, int32_t row, const DiceThrow& d);
 
 // The hint: what to do now for a player's cells and the analysed dice.
 struct ExpertAdvice {

@@ -16,7 +16,8 @@ constexpr int32_t MAX_SUM = EXPERT_SUMS - 1;
 constexpr int32_t UPPER_ROWS = 6;
 constexpr int32_t BACKGROUND_THREADS = 2;
 // Work in slices: at most this long before the windows paint.
-constexpr double SLICE_MS = 40;
+constexpr std::chrono::milliseconds SLICE{40};
+std::chrono::steady_clock::time_point sliceStart;
 
 // Each set of upper rows from the set without its highest row: 0 to 5 dice of that face more.
 void fillReach(uint64_t sums[1 << UPPER_ROWS]) {
@@ -32,15 +33,6 @@ void fillReach(uint64_t sums[1 << UPPER_ROWS]) {
             }
         sums[used] = after;
     }
-}
-
-// The most the free upper rows can still add to "summa".
-int32_t upperToCome(uint32_t used) {
-    int32_t most = 0;
-    for (int32_t f = 0; f < UPPER_ROWS; f++)
-        if (!(used >> f & 1u))
-            most += 5 * (f + 1);
-    return most;
 }
 
 // One sheet's states, every reachable "summa", LANES of them at a time. Those that can no
@@ -95,23 +87,13 @@ struct Worker {
 };
 Worker worker;
 
-std::chrono::steady_clock::time_point sliceStart;
-
-// The pause serves only the window system, whose events never reach the expert: the player's
-// input waits, so nothing asks for the table again while it is being built.
-void paintBetweenSlices() {
-    const auto now = std::chrono::steady_clock::now();
-    if (std::chrono::duration<double, std::milli>(now - sliceStart).count() < SLICE_MS)
-        return;
-    CallHook(frontEnd.pause, 1);
-    sliceStart = std::chrono::steady_clock::now();
-}
-
 void computeInto(int32_t threads, const std::atomic<bool>* stop) {
     double* values = new double[EXPERT_TABLE_SIZE]();
     const bool slices = expertInSlices && threads == 1 && frontEnd.pause != nullptr;
-    sliceStart = std::chrono::steady_clock::now();
-    if (buildExpertTable(values, threads, stop, slices ? paintBetweenSlices : nullptr)) {
+    StartSlices();
+    // The pause serves only the window system, whose events never reach the expert: the player's
+    // input waits, so nothing asks for the table again while it is being built.
+    if (buildExpertTable(values, threads, stop, slices ? PaintBetweenSlices : nullptr)) {
         table = values;
         ready.store(true, std::memory_order_release);
     } else {
@@ -120,6 +102,26 @@ void computeInto(int32_t threads, const std::atomic<bool>* stop) {
 }
 
 } // namespace
+
+int32_t upperToCome(uint32_t used) {
+    int32_t most = 0;
+    for (int32_t f = 0; f < UPPER_ROWS; f++)
+        if (!(used >> f & 1u))
+            most += 5 * (f + 1);
+    return most;
+}
+
+void StartSlices() {
+    sliceStart = std::chrono::steady_clock::now();
+}
+
+void PaintBetweenSlices() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - sliceStart < SLICE)
+        return;
+    CallHook(frontEnd.pause, 1);
+    sliceStart = std::chrono::steady_clock::now();
+}
 
 bool expertInSlices = false;
 

@@ -16,5 +16,14 @@ uint64_t reachableSums(uint32_t upperUsed);
 bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop = nullptr,
                       void (*breather)() = nullptr);
 
+// The most the free upper rows (bits 0-5 of `used` set for the rows used) can still add to
+// "summa".
+int32_t upperToCome(uint32_t used);
+
+// Long work on the windows' own thread, in slices: StartSlices as it begins, then
+// PaintBetweenSlices often; once 40 ms have passed since the last paint it lets the windows paint.
+void StartSlices();
+void PaintBetweenSlices();
+
 // The run's table, complete: waits for it (see startExpertTable).
 const double* expertTable();
