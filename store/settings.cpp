@@ -75,6 +75,9 @@ size_t DecodeSettings(Settings* s, ExtraSettings* extra, const uint8_t* image, s
 }
 
 Settings* LoadSettings() {
+    // The collector's start would otherwise run a full collection over every library's data,
+    // before the first frame, for two records that are never freed.
+    GC_set_dont_precollect(1);
     GC_INIT();
     auto* s = static_cast<Settings*>(GC_MALLOC(sizeof(Settings)));
     if (s == nullptr) {

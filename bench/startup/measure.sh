@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # measure.sh [BUILD_DIR]: start-up, idle CPU, memory and repaint figures of the game, beside a
 # bare wxWidgets frame, under a private Xvfb. Prints a small report; never part of the tests.
-# RUNS sets the rounds of the start-up (11), FRAMES_ONLY=1 stops after them.
+# RUNS sets the rounds of the start-up (11), FRAMES_ONLY=1 stops after them. BEFORE=PATH adds an
+# earlier build of the game to the rounds, to weigh a change in one run.
 set -u
 build=$(realpath "${1:-build}")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,6 +28,14 @@ variants=(
     "dyxel, no audio device" on "env SDL_AUDIODRIVER=none $game"
     "dyxel, start-up sound off" off "env SDL_AUDIODRIVER=dummy $game"
 )
+if [ -n "${BEFORE:-}" ]; then
+    before=$(realpath "$BEFORE")
+    [ -x "$before" ] || { echo "measure.sh: $before is not built" >&2; exit 1; }
+    variants+=(
+        "before, audio device" on "env SDL_AUDIODRIVER=dummy $before"
+        "before, no audio device" on "env SDL_AUDIODRIVER=none $before"
+    )
+fi
 SOUND_OFF='\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\000\000\000\260\004\000\000\000\000\000\000'
 
 # The variants take turns, round after round, so that a machine growing busier or calmer
