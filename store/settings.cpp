@@ -4,7 +4,27 @@
 #include <cstring>
 #include <gc.h>
 
+#if defined(GC_H) && defined(__GLIBC__)
+extern "C" void* __libc_stack_end; // the C library's own record, as the collector reads it
+#endif
+
 namespace {
+
+// The collector's start comes before the first frame, so it skips what it would otherwise do
+// there: a full collection over every library's data, for two records that are never freed, and
+// reading the whole memory map for where the main thread's stack begins, which the C library
+// recorded at entry. Called on the main thread.
+void StartCollector() {
+#if defined(GC_H) && defined(__GLIBC__)
+    if (GC_is_init_called())
+        return;
+    GC_set_dont_precollect(1);
+    GC_stack_base base{};
+    base.mem_base = __libc_stack_end;
+    GC_set_stackbottom(nullptr, &base);
+#endif
+    GC_INIT();
+}
 
 int32_t Settings::*const recordFields[] = {&Settings::altDice,     &Settings::unlimitedThrows,
                                            &Settings::throwSound,  &Settings::robotSound,
@@ -75,10 +95,7 @@ size_t DecodeSettings(Settings* s, ExtraSettings* extra, const uint8_t* image, s
 }
 
 Settings* LoadSettings() {
-    // The collector's start would otherwise run a full collection over every library's data,
-    // before the first frame, for two records that are never freed.
-    GC_set_dont_precollect(1);
-    GC_INIT();
+    StartCollector();
     auto* s = static_cast<Settings*>(GC_MALLOC(sizeof(Settings)));
     if (s == nullptr) {
         // Out of memory at start-up: the game still needs its options.

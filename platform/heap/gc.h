@@ -4,5 +4,4 @@
 #include <cstdlib>
 
 #define GC_INIT() ((void)0)
-#define GC_set_dont_precollect(flag) ((void)(flag))
 #define GC_MALLOC(bytes) std::calloc(1, (bytes))
