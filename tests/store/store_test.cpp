@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <gc.h>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
@@ -113,6 +114,20 @@ TEST_F(Store, OptionsFromFilesOfEveryLength) {
     SaveSettings(&s);
     EXPECT_EQ(bytes("state"), le({1, 0, 1, 1, 1, 1200, 0}) + "DYX+" + le({1, 8, 0, 1}));
     EXPECT_TRUE(boxes.empty());
+}
+
+// The game holds the options record through a pointer on its stack and in its globals: the
+// collector, told where the main thread's stack begins, must keep it through full collections
+// while records of its size come and go.
+TEST_F(Store, TheOptionsRecordOutlivesCollections) {
+    Settings* volatile held = LoadSettings();
+    const Settings expected = *held;
+    for (int round = 0; round < 20; round++) {
+        for (int i = 0; i < 500; i++)
+            std::memset(GC_MALLOC(sizeof(Settings)), 0x5a, sizeof(Settings));
+        GC_gcollect();
+    }
+    EXPECT_EQ(std::memcmp(held, &expected, sizeof expected), 0);
 }
 
 TEST_F(Store, OnlyOurOwnRecordAfterTheOptionsTurnsAnAdditionOn) {
