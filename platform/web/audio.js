@@ -1,6 +1,9 @@
 // Sound through Web Audio: each wave of the game decoded once into a buffer, one playing at a
-// time. The browser lets sound start only after the player's first input; the audio context is
-// made then, and suspended after three quiet seconds so that an idle page costs nothing.
+// time. The browser lets sound start only after the player's first input. The page's first
+// audio context can cost a task of about 100 ms, so it is made on its own: while the page is
+// idle after the first frame (suspended until the first input), or else just after that input,
+// never inside an input's own task. Suspended after three quiet seconds so that an idle page
+// costs nothing.
 'use strict';
 
 Dyxel.audio = {
@@ -9,18 +12,38 @@ Dyxel.audio = {
   buffers: new Map(),
   quietTimer: 0,
   QUIET_MS: 3000,
+  made: false,
+  unlocked: false,
 
+  ready: null,
+
+  // Once the first frame is shown. Asking for the devices readies the browser's audio service
+  // without blocking the page, after which the context takes a few ms to make instead of 100.
+  prepare() {
+    const idle = window.requestIdleCallback || ((f) => setTimeout(f, 50));
+    const media = navigator.mediaDevices; // only where the page counts as secure
+    const devices = media && media.enumerateDevices ? media.enumerateDevices().catch(() => {}) : null;
+    this.ready = Promise.resolve(devices).then(() => new Promise((r) => idle(r, { timeout: 2000 })));
+    this.ready.then(() => this.make());
+  },
   unlock() {
-    if (this.ctx) return;
+    if (this.unlocked) return;
+    this.unlocked = true;
+    if (!this.made) Promise.resolve(this.ready).then(() => setTimeout(() => this.make(), 0));
+    else if (this.ctx && this.ctx.state === 'suspended') this.ctx.resume().then(() => this.quiet());
+  },
+  make() {
+    if (this.made) return;
+    this.made = true;
     try {
       this.ctx = new AudioContext();
     } catch (e) {
       return; // no audio: the game stays silent
     }
-    this.quiet();
+    if (this.unlocked) this.quiet();
   },
   play(id, ptr, length) {
-    if (!this.ctx || this.ctx.state === 'closed') return 0;
+    if (!this.unlocked || !this.ctx || this.ctx.state === 'closed') return 0;
     if (!this.buffers.has(id)) this.buffers.set(id, this.decode(HEAPU8.subarray(ptr, ptr + length)));
     const buffer = this.buffers.get(id);
     if (!buffer) return 0;
@@ -57,6 +80,7 @@ Dyxel.audio = {
     clearTimeout(this.quietTimer);
     if (this.ctx) this.ctx.close();
     this.ctx = null;
+    this.made = true; // the page has ended: no context is made any more
   },
   // A RIFF/WAVE file of 16-bit PCM; null for anything else.
   decode(bytes) {

@@ -40,7 +40,10 @@ var Dyxel = {
     if (this.queue.some((e) => e.cls & mask)) return wakeUp(1);
     if (!this.firstWait && (mask & this.CLASS.ROOT)) {
       this.firstWait = true; // the start-up has drawn its first picture
-      requestAnimationFrame(() => performance.mark('dyxel-first-frame'));
+      requestAnimationFrame(() => {
+        performance.mark('dyxel-first-frame');
+        this.audio.prepare();
+      });
     }
     const w = { mask, wakeUp, timer: 0 };
     if (timeout >= 0)

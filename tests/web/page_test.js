@@ -87,10 +87,14 @@ async function main() {
     const [cw, ch] = await page.eval("[document.getElementById('root-canvas').width, document.getElementById('root-canvas').height]");
     check(same(await pixels('root-canvas', cw - 120, ch - 88, 120, 88), bmp('logo').px), 'no logo in the corner');
     await shot('start');
+    // The audio context is made while the page waits for the player, and runs from the first key.
+    await page.waitFor('Dyxel.audio.ctx', 10, 'the audio context');
+    check(await page.eval('Dyxel.audio.ctx.state') === 'suspended', 'sound before the first input');
 
     // Menus by keyboard: marks from the defaults; a mnemonic shared by two items highlights them in
     // turn; "&Långa kast" is switched off.
     await page.key('Alt+i');
+    await page.waitFor("Dyxel.audio.ctx.state === 'running'", 10, 'the audio context running');
     await page.key('l');
     check((await menuRows()).join('|') === 'Tärningskast*<|Robot*', `Ljud: ${await menuRows()}`);
     await shot('menu');
