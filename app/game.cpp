@@ -1,5 +1,6 @@
 #include "app/game.h"
 #include "champion/champion.h"
+#include "expert/expert.h"
 #include "platform/window.h"
 #include "ui/app.h"
 
@@ -10,6 +11,7 @@ int32_t RunGame(bool tableInBackground) {
     expertTableInBackground = tableInBackground;
     championOffThread = tableInBackground; // the same: where there are threads
     championInSlices = !tableInBackground;
+    expertInSlices = !tableInBackground;
     const int32_t code = DyxelMain();
     PlatformStop();
     return code;

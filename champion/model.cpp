@@ -15,14 +15,6 @@ constexpr int32_t UPPER_ROWS = 6;
 // Enough seeded sheets that each variance is known to a few per cent; a fraction of a second.
 constexpr int32_t CALIBRATION_SHEETS = 500;
 
-int32_t upperToCome(uint32_t used) {
-    int32_t most = 0;
-    for (int32_t f = 0; f < UPPER_ROWS; f++)
-        if (!(used >> f & 1u))
-            most += 5 * (f + 1);
-    return most;
-}
-
 // One expert turn from a sheet state, as the chance of each row written with each score.
 struct Outcome {
     int32_t bit;

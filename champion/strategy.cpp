@@ -8,7 +8,6 @@
 #include "expert/expert.h"
 #include "expert/table.h"
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <memory>
 #include <thread>
@@ -23,18 +22,6 @@ namespace {
 constexpr double HEURISTIC_SHARE = 0.833;
 // How long each wait for a plan on its thread lets the windows paint.
 constexpr int32_t WAIT_SLICE_MS = 10;
-// Work in slices: at most this long before the windows paint.
-constexpr double SLICE_MS = 40;
-
-std::chrono::steady_clock::time_point sliceStart;
-
-void paintBetweenSlices() {
-    const auto now = std::chrono::steady_clock::now();
-    if (std::chrono::duration<double, std::milli>(now - sliceStart).count() < SLICE_MS)
-        return;
-    CallHook(frontEnd.pause, 1);
-    sliceStart = std::chrono::steady_clock::now();
-}
 
 // What a plan depends on: every sheet, whose turn it is and how each opponent plays.
 struct Table {
@@ -99,8 +86,8 @@ const TurnPlan& planNow(const Table& t) {
     cached.valid = false;
     if (!championOffThread || frontEnd.pause == nullptr) {
         const bool slices = championInSlices && frontEnd.pause != nullptr;
-        sliceStart = std::chrono::steady_clock::now();
-        championBreather = slices ? paintBetweenSlices : nullptr;
+        StartSlices();
+        championBreather = slices ? PaintBetweenSlices : nullptr;
         work(t, cached.plan);
         championBreather = nullptr;
     } else {
@@ -169,14 +156,7 @@ int32_t chooseChampionRow(DiceThrow& d) {
         return -1;
     double worth;
     const int32_t row = expertRowOf(planRowBit(planNow(t), rollOf(d), worth));
-    const ScoreChange change = scoreChange(player, row, d);
-    if (d.face[0] == d.face[1] && d.face[0] == d.face[2] && d.face[0] == d.face[3] &&
-        d.face[0] == d.face[4])
-        CueFiveOfAKindSound();
-    if (change.bonusGained != 0)
-        CueBonusSound();
-    if (change.score == 0)
-        CueCrossOutSound();
+    CueRowSounds(player, row, d);
     return row;
 }
 

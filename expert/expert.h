@@ -17,6 +17,9 @@ constexpr uint32_t EXPERT_ALL_USED = (1u << EXPERT_ROWS) - 1;
 // and this returns at once; without (the browser build has no threads) it is computed on the
 // caller's thread at its first use. Later calls do nothing.
 void startExpertTable(bool inBackground);
+// Where the table is computed on the windows' own thread (the browser): the windows paint
+// between slices of its work, at most a few tens of milliseconds each.
+extern bool expertInSlices;
 // True once the table is complete: reading it no longer waits.
 bool expertTableReady();
 // Waits until the table is complete, computing it here if nobody has started it in the
@@ -34,6 +37,8 @@ int32_t expertRowOf(int32_t bit);
 // The robot strategy: after throws 1 and 2 it holds the optimal keep (all five dice to stand),
 // after throw 3 it holds nothing; it writes the optimal row.
 extern const RobotStrategy expertRobot;
+// The sounds a robot's row makes as it writes it: five alike, the bonus won, a row crossed out.
+void CueRowSounds(int32_t player, int32_t row, const DiceThrow& d);
 
 // The hint: what to do now for a player's cells and the analysed dice.
 struct ExpertAdvice {

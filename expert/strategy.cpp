@@ -105,7 +105,16 @@ int32_t chooseExpertRow(DiceThrow& d) {
     const int32_t row = bestRow(currentCells(), d, value);
     if (row < 0)
         return row;
-    const ScoreChange change = scoreChange(gameState.currentPlayer, row, d);
+    CueRowSounds(gameState.currentPlayer, row, d);
+    return row;
+}
+
+} // namespace
+
+const RobotStrategy expertRobot = {planExpert, chooseExpertRow};
+
+void CueRowSounds(int32_t player, int32_t row, const DiceThrow& d) {
+    const ScoreChange change = scoreChange(player, row, d);
     if (d.face[0] == d.face[1] && d.face[0] == d.face[2] && d.face[0] == d.face[3] &&
         d.face[0] == d.face[4])
         CueFiveOfAKindSound();
@@ -113,12 +122,7 @@ int32_t chooseExpertRow(DiceThrow& d) {
         CueBonusSound();
     if (change.score == 0)
         CueCrossOutSound();
-    return row;
 }
-
-} // namespace
-
-const RobotStrategy expertRobot = {planExpert, chooseExpertRow};
 
 uint32_t expertUsedRows(const int32_t* cells) {
     uint32_t used = 0;

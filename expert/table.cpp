@@ -4,6 +4,7 @@
 #include <atomic>
 #include <bit>
 #include <bitset>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -14,6 +15,9 @@ namespace {
 constexpr int32_t MAX_SUM = EXPERT_SUMS - 1;
 constexpr int32_t UPPER_ROWS = 6;
 constexpr int32_t BACKGROUND_THREADS = 2;
+// Work in slices: at most this long before the windows paint.
+constexpr std::chrono::milliseconds SLICE{40};
+std::chrono::steady_clock::time_point sliceStart;
 
 // Each set of upper rows from the set without its highest row: 0 to 5 dice of that face more.
 void fillReach(uint64_t sums[1 << UPPER_ROWS]) {
@@ -29,15 +33,6 @@ void fillReach(uint64_t sums[1 << UPPER_ROWS]) {
             }
         sums[used] = after;
     }
-}
-
-// The most the free upper rows can still add to "summa".
-int32_t upperToCome(uint32_t used) {
-    int32_t most = 0;
-    for (int32_t f = 0; f < UPPER_ROWS; f++)
-        if (!(used >> f & 1u))
-            most += 5 * (f + 1);
-    return most;
 }
 
 // One sheet's states, every reachable "summa", LANES of them at a time. Those that can no
@@ -94,7 +89,11 @@ Worker worker;
 
 void computeInto(int32_t threads, const std::atomic<bool>* stop) {
     double* values = new double[EXPERT_TABLE_SIZE]();
-    if (buildExpertTable(values, threads, stop)) {
+    const bool slices = expertInSlices && threads == 1 && frontEnd.pause != nullptr;
+    StartSlices();
+    // The pause serves only the window system, whose events never reach the expert: the player's
+    // input waits, so nothing asks for the table again while it is being built.
+    if (buildExpertTable(values, threads, stop, slices ? PaintBetweenSlices : nullptr)) {
         table = values;
         ready.store(true, std::memory_order_release);
     } else {
@@ -104,6 +103,28 @@ void computeInto(int32_t threads, const std::atomic<bool>* stop) {
 
 } // namespace
 
+int32_t upperToCome(uint32_t used) {
+    int32_t most = 0;
+    for (int32_t f = 0; f < UPPER_ROWS; f++)
+        if (!(used >> f & 1u))
+            most += 5 * (f + 1);
+    return most;
+}
+
+void StartSlices() {
+    sliceStart = std::chrono::steady_clock::now();
+}
+
+void PaintBetweenSlices() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - sliceStart < SLICE)
+        return;
+    CallHook(frontEnd.pause, 1);
+    sliceStart = std::chrono::steady_clock::now();
+}
+
+bool expertInSlices = false;
+
 uint64_t reachableSums(uint32_t upperUsed) {
     static uint64_t sums[1 << UPPER_ROWS];
     static const bool filled = (fillReach(sums), true); // once, whichever thread comes first
@@ -111,7 +132,8 @@ uint64_t reachableSums(uint32_t upperUsed) {
     return sums[upperUsed & ((1u << UPPER_ROWS) - 1)];
 }
 
-bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop) {
+bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* stop,
+                      void (*breather)()) {
     auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
     diceSets();
     reachableSums(0);
@@ -123,16 +145,19 @@ bool buildExpertTable(double* values, int32_t threads, const std::atomic<bool>* 
             if (std::popcount(used) == usedCount)
                 level.push_back(used);
         std::atomic<size_t> next{0};
-        auto work = [&] {
+        auto work = [&](void (*breathe)()) {
             // On the heap: it is large for a thread's stack, and for the browser's.
             std::unique_ptr<TurnScratch> scratch(new TurnScratch);
-            for (size_t i = next++; i < level.size() && !stopped(); i = next++)
+            for (size_t i = next++; i < level.size() && !stopped(); i = next++) {
                 fillStates(values, level[i], *scratch);
+                if (breathe != nullptr)
+                    breathe();
+            }
         };
         std::vector<std::thread> helpers;
         for (int32_t t = 1; t < threads; t++)
-            helpers.emplace_back(work);
-        work();
+            helpers.emplace_back(work, nullptr);
+        work(breather); // only here: the caller's thread
         for (std::thread& h : helpers)
             h.join();
         if (stopped())

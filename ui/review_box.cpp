@@ -1,6 +1,7 @@
 #include "ui/review_box.h"
 #include "core/game.h"
 #include "platform/menu.h"
+#include "platform/msgbox.h"
 #include "review/review.h"
 #include "store/statistics.h"
 #include "store/topten.h"
@@ -81,7 +82,7 @@ void ShowReviewBox() {
     const size_t n = std::strlen(text);
     if (n > 0 && text[n - 1] == '\n')
         text[n - 1] = 0; // no empty line above the button
-    ShowTextBox(text, "Granskning");
+    ShowMessageBox(text, "Granskning", MBOX_OK, MBOX_ICON_NONE, true);
 }
 
 void ShowStatisticsBox() {
@@ -98,5 +99,5 @@ void ShowStatisticsBox() {
     text.pop_back();
     if (entries.empty())
         text = "Ingen statistik \xe4n: den b\xf6rjar n\xe4r ett spel har spelats till slut.";
-    ShowTextBox(text.c_str(), "Statistik");
+    ShowMessageBox(text.c_str(), "Statistik", MBOX_OK, MBOX_ICON_NONE, true);
 }

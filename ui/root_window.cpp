@@ -128,7 +128,7 @@ void aboutCommand() {
     // The resource has no terminator: its length is its size.
     std::vector<char> text(about.data, about.data + about.size);
     text.push_back(0);
-    ShowTextBox(text.data(), "Om programmet");
+    ShowMessageBox(text.data(), "Om programmet", MBOX_OK, MBOX_ICON_NONE, true);
 }
 
 } // namespace
@@ -155,10 +155,6 @@ void OnRootLeftDown(int32_t x, int32_t y) {
 void OnCommitRequest() {
     recordCommit();
     completeTurn();
-}
-
-void ShowTextBox(const char* text, const char* caption) {
-    ShowMessageBox(text, caption, MBOX_OK, MBOX_ICON_NONE, true);
 }
 
 void OnRootCommand(int32_t commandId) {

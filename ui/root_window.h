@@ -28,6 +28,5 @@ void OnRootLeftDown(int32_t x, int32_t y);
 // A left double click or a right button press: hand the proposed cell to the turn flow.
 void OnCommitRequest();
 void OnRootCommand(int32_t commandId);
-void ShowTextBox(const char* text, const char* caption);
 // Up, Down and Return choose and commit a row as the mouse would; F1 opens the help.
 void OnRootKey(int32_t key);

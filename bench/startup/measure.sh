@@ -31,22 +31,25 @@ SOUND_OFF='\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\
 
 # The variants take turns, round after round, so that a machine growing busier or calmer
 # weighs on all of them alike; then the median of each, with the resident memory of that run.
-echo "== start to first frame on screen (median of $runs), resident memory then"
+echo "== start to first frame on screen (median of $runs), resident memory then, main thread's CPU"
 for _ in $(seq "$runs"); do
     for ((v = 0; v < ${#variants[@]}; v += 3)); do
         rm -f state h_score
         [ "${variants[v + 1]}" = off ] && printf "$SOUND_OFF" >state
         read -r -a command <<<"${variants[v + 2]}"
-        echo "$v $("$probe" 200 150 "${command[@]}" || echo "timeout -")"
+        echo "$v $("$probe" 200 150 "${command[@]}" || echo "timeout - -")"
     done
 done >"$WORK/frames"
 # Each median against the first variant's, the bare frame.
+median() { sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)] }'; }
 for ((v = 0; v < ${#variants[@]}; v += 3)); do
-    awk -v v="$v" '$1 == v { print $2, $3 }' "$WORK/frames" | sort -n |
-        awk -v label="${variants[v]}" '{ t[NR] = $1; m[NR] = $2 }
-            END { i = int((NR + 1) / 2); printf "%s\t%.1f\t%.1f\n", label, t[i], m[i] / 1024 }'
-done | awk -F'\t' 'NR == 1 { bare = $2 }
-    { printf "%-50s %7.1f ms (%.2fx)  %6.1f MB\n", $1, $2, $2 / bare, $3 }'
+    printf "%s\t%s\t%s\t%s\n" "${variants[v]}" \
+        "$(awk -v v="$v" '$1 == v { print $2 }' "$WORK/frames" | median)" \
+        "$(awk -v v="$v" '$1 == v { print $3 }' "$WORK/frames" | median)" \
+        "$(awk -v v="$v" '$1 == v { print $4 }' "$WORK/frames" | median)"
+done | awk -F'\t' 'NR == 1 { bare = $2; cpu = $4 }
+    { printf "%-50s %7.1f ms (%.2fx)  %6.1f MB  %5.1f ms CPU (%.2fx)\n", $1, $2, $2 / bare,
+             $3 / 1024, $4, $4 / cpu }'
 [ -n "${FRAMES_ONLY:-}" ] && exit 0
 
 echo "== a sound cue, from its trigger to the audio device"

@@ -56,7 +56,7 @@ mergeInto(LibraryManager.library, {
   dyxel_activate: function (w) { Dyxel.activate(w); },
   dyxel_client_size: function (w, out) {
     const c = Dyxel.$(w === 0 ? 'root-canvas' : 'dice-canvas');
-    HEAP32.set(c ? [c.width, c.height] : [0, 0], out >> 2);
+    HEAP32.set(c ? c.size : [0, 0], out >> 2);
   },
   dyxel_window_rect: function (w, out) { return Dyxel.windowRect(w, out); },
 
@@ -80,8 +80,8 @@ mergeInto(LibraryManager.library, {
   dyxel_measure: function (text, length) { return Dyxel.measure(Dyxel.decode(text, length)); },
   dyxel_put: function (canvas, rgba, width, height, x, y, partX, partY, partWidth, partHeight) {
     const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    Dyxel.ctx[canvas].putImageData(new ImageData(pixels, width, height), x, y,
-      partX, partY, partWidth, partHeight);
+    Dyxel.fit.put(canvas, new ImageData(pixels, width, height), x, y,
+      [partX, partY, partWidth, partHeight]);
   },
 
   dyxel_page_icon: function (rgba, width, height) {

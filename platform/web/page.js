@@ -19,6 +19,7 @@ var Dyxel = {
   waiting: null,
   ctx: [],
   active: 'root',
+  density: 1, // device pixels per game pixel in the canvases (fit.js)
   gone: false,
   listeners: [],
 
@@ -124,7 +125,10 @@ var Dyxel = {
     caption.textContent = title;
     win.append(caption);
     // A click activates the window before the window sees it, as a window manager does.
-    if (index !== undefined) win.addEventListener('mousedown', () => this.activate(index), true);
+    if (index !== undefined) {
+      win.addEventListener('mousedown', () => this.activate(index), true);
+      win.addEventListener('pointerdown', (e) => { if (e.pointerType === 'touch') this.activate(index); }, true);
+    }
     return win;
   },
   createRoot(title, outerWidth, outerHeight) {
@@ -144,6 +148,7 @@ var Dyxel = {
     this.resizeRootCanvas(w, h);
     win.hidden = true;
     this.rootInput(canvas, grip, win);
+    this.fit.start();
   },
   rootClientSize(win) {
     const canvas = this.$('root-canvas');
@@ -151,12 +156,7 @@ var Dyxel = {
     return [win.clientWidth, Math.max(win.clientHeight - top, 1)];
   },
   resizeRootCanvas(width, height) {
-    const canvas = this.$('root-canvas');
-    canvas.width = width;
-    canvas.height = height;
-    canvas.style.width = width + 'px';
-    canvas.style.height = height + 'px';
-    this.context(0, canvas);
+    this.fit.size(0, this.$('root-canvas'), width, height);
   },
   createDice(title, x, y, clientWidth, clientHeight) {
     const win = this.frame('dice-win', title, 1);
@@ -188,31 +188,30 @@ var Dyxel = {
     client.style.height = clientHeight + 'px';
     const canvas = document.createElement('canvas');
     canvas.id = 'dice-canvas';
-    canvas.width = clientWidth;
-    canvas.height = clientHeight;
     client.append(canvas);
-    this.context(1, canvas);
+    this.fit.size(1, canvas, clientWidth, clientHeight);
     for (let i = 0; i < 5; i++) {
       const die = document.createElement('canvas');
       die.className = 'die';
-      die.width = die.height = 64;
       die.style.left = 70 * i + 'px';
       die.tabIndex = 0;
       die.setAttribute('role', 'button');
       die.setAttribute('aria-label', 'Tärning ' + (i + 1));
       client.append(die);
-      this.context(2 + i, die);
+      this.fit.size(2 + i, die, 64, 64);
     }
     win.append(client);
     win.hidden = true;
     this.$('desk').append(win);
     this.diceInput(win, canvas);
     this.draggable(win);
+    this.fit.apply();
   },
   window(w) { return this.$(w === 0 ? 'root-win' : 'dice-win'); },
   show(w, shown) {
     const win = this.window(w);
     if (win) win.hidden = !shown;
+    if (shown && w === 1 && this.fit.compact) this.fit.apply(); // back into view
     if (shown && w === 0) this.activate(0);
     if (!shown && w === 1) this.barSelect(-1);
     if (!shown && w === 1 && this.active === 'dice') this.activate(0);
@@ -233,7 +232,7 @@ var Dyxel = {
     const a = win.getBoundingClientRect();
     const o = canvas.getBoundingClientRect();
     HEAP32.set([a.left - o.left, a.top - o.top, a.right - o.left, a.bottom - o.top]
-      .map(Math.round), out >> 2);
+      .map((v) => Math.round(v / this.fit.scale)), out >> 2);
     return 1;
   },
   // Floating panels move with their caption, as a window manager would move them.
@@ -241,10 +240,11 @@ var Dyxel = {
     const caption = win.querySelector('.caption');
     caption.addEventListener('pointerdown', (e) => {
       if (e.button !== 0 || e.target.closest('button')) return;
-      const start = [e.clientX - win.offsetLeft, e.clientY - win.offsetTop];
+      const k = win.parentElement === this.$('desk') ? this.fit.scale : 1; // in the desk's pixels
+      const start = [e.clientX / k - win.offsetLeft, e.clientY / k - win.offsetTop];
       const move = (m) => {
-        win.style.left = m.clientX - start[0] + 'px';
-        win.style.top = Math.max(0, m.clientY - start[1]) + 'px';
+        win.style.left = m.clientX / k - start[0] + 'px';
+        win.style.top = Math.max(0, m.clientY / k - start[1]) + 'px';
       };
       const up = () => {
         caption.removeEventListener('pointermove', move);
@@ -263,9 +263,12 @@ var Dyxel = {
       const E = this.EVENT;
       const type = e.button === 2 ? E.ROOT_RIGHT : e.button !== 0 ? 0
         : e.detail % 2 === 0 ? E.ROOT_DOUBLE : E.ROOT_LEFT;
-      if (type) this.push(this.CLASS.ROOT, type, e.offsetX | 0, e.offsetY | 0);
+      if (type) this.push(this.CLASS.ROOT, type, ...this.fit.point(canvas, e));
       e.preventDefault();
     });
+    const at = (type) => (p) => this.push(this.CLASS.ROOT, type, ...this.fit.point(canvas, p));
+    this.fit.touch(canvas, { tap: at(this.EVENT.ROOT_LEFT), double: at(this.EVENT.ROOT_DOUBLE),
+      long: at(this.EVENT.ROOT_RIGHT) });
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     grip.addEventListener('pointerdown', (e) => {
       const start = [e.clientX - win.offsetWidth, e.clientY - win.offsetHeight];
@@ -291,15 +294,20 @@ var Dyxel = {
       if (e.button === 0 && e.detail % 2 === 0) this.push(dice, this.EVENT.DICE_DOUBLE);
       e.preventDefault();
     });
+    this.fit.touch(canvas, { tap() {}, double: () => this.push(dice, this.EVENT.DICE_DOUBLE) });
     win.querySelectorAll('.die').forEach((die, i) => {
-      // A press toggles the die once: the mouse going down, or Space or Return going down.
-      die.addEventListener('mousedown', (e) => {
-        if (e.button !== 0) return;
+      // A press toggles the die once: the mouse going down, a tap, or Space or Return going down.
+      const press = () => {
         this.activate(1);
         die.focus({ preventScroll: true });
         this.push(dice, this.EVENT.DIE_PRESS, i);
+      };
+      die.addEventListener('mousedown', (e) => {
+        if (e.button !== 0) return;
+        press();
         e.preventDefault();
       });
+      this.fit.touch(die, { tap: press });
       die.addEventListener('keydown', (e) => {
         if (this.barButtons().some((b) => b.classList.contains('sel'))) return; // the bar's key
         if ((e.key === ' ' || e.key === 'Enter') && !e.altKey && !e.ctrlKey && !e.metaKey) {

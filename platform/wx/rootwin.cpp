@@ -10,6 +10,7 @@
 #include "res/resources.h"
 #include <algorithm>
 #include <cctype>
+#include <vector>
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/frame.h>
@@ -19,29 +20,70 @@
 
 namespace {
 
+// The menu bar's titles make the window's first frame; the items behind them, which nobody sees
+// before a menu opens, are added once that frame is on the screen (AddMenuItems).
 wxMenuBar* BuildMenuBar() {
     wxMenuBar* bar = new wxMenuBar;
+    for (int32_t i = 0; i < ROOT_MENU_COUNT; i++)
+        if (ROOT_MENU[i].depth == 0 && ROOT_MENU[i].commandId == 0)
+            bar->Append(new wxMenu, FromWindows1252(ROOT_MENU[i].text));
+    return bar;
+}
+
+// Checks and enabled states asked for before the items exist, in the order asked.
+struct MenuState {
+    int32_t commandId;
+    bool check, value;
+};
+std::vector<MenuState> pendingStates;
+bool menuItemsAdded = false;
+
+void ApplyMenuState(wxMenuBar* bar, const MenuState& s) {
+    wxMenuItem* item = bar->FindItem(s.commandId);
+    if (item == nullptr)
+        return;
+    if (!s.check)
+        bar->Enable(s.commandId, s.value);
+    else if (item->IsCheckable())
+        bar->Check(s.commandId, s.value);
+}
+
+void AddMenuItems(wxMenuBar* bar) {
+    if (menuItemsAdded)
+        return;
+    menuItemsAdded = true;
     wxMenu* open[4] = {};
+    size_t title = 0;
     for (int32_t i = 0; i < ROOT_MENU_COUNT; i++) {
         const MenuEntry& e = ROOT_MENU[i];
         if (e.depth < 0 || e.depth > 3 || (e.depth > 0 && open[e.depth - 1] == nullptr))
             continue; // a malformed table loses the row, not the program
-        const wxString label = FromWindows1252(e.text);
         if (e.commandId == 0) {
-            wxMenu* menu = new wxMenu;
+            wxMenu* menu = nullptr;
             if (e.depth == 0)
-                bar->Append(menu, label);
+                menu = title < bar->GetMenuCount() ? bar->GetMenu(title++) : nullptr;
             else
-                open[e.depth - 1]->AppendSubMenu(menu, label);
+                open[e.depth - 1]->AppendSubMenu(menu = new wxMenu, FromWindows1252(e.text));
             open[e.depth] = menu;
             for (int32_t d = e.depth + 1; d < 4; d++)
                 open[d] = nullptr;
         } else if (e.depth > 0) {
-            open[e.depth - 1]->Append(e.commandId, label, wxString(),
+            open[e.depth - 1]->Append(e.commandId, FromWindows1252(e.text), wxString(),
                                       e.check ? wxITEM_CHECK : wxITEM_NORMAL);
         }
     }
-    return bar;
+    for (const MenuState& s : pendingStates)
+        ApplyMenuState(bar, s);
+    pendingStates.clear();
+}
+
+void SetMenuState(const MenuState& s) {
+    if (windows.rootFrame == nullptr || windows.rootGone)
+        return;
+    if (!menuItemsAdded)
+        pendingStates.push_back(s);
+    else if (wxMenuBar* bar = windows.rootFrame->GetMenuBar())
+        ApplyMenuState(bar, s);
 }
 
 void SetIconFromResources(wxFrame* frame) {
@@ -89,6 +131,12 @@ class RootCanvas : public BackedWindow {
         if (!exposedOnce_) {
             exposedOnce_ = true;
             StartAudio(); // the first frame is on its way: the sound may take its time now
+            CallAfter([this] {
+                auto* frame = static_cast<wxFrame*>(GetParent());
+                if (wxMenuBar* bar = frame->GetMenuBar())
+                    AddMenuItems(bar);
+                SetIconFromResources(frame);
+            });
         }
         CallAfter([] { UpdateWindowNow(WINDOW_ROOT); });
     }
@@ -156,8 +204,9 @@ bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight
     RootFrame* frame = new RootFrame(FromWindows1252(title), wxSize(outerWidth, outerHeight));
     windows.rootFrame = frame;
     windows.rootCanvas = new RootCanvas(frame);
+    pendingStates.clear();
+    menuItemsAdded = false;
     frame->SetMenuBar(BuildMenuBar());
-    SetIconFromResources(frame);
     windows.rootCanvas->ResizeBacking();
     if (platformEvents.rootCreate != nullptr)
         platformEvents.rootCreate();
@@ -165,20 +214,11 @@ bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight
 }
 
 void SetMenuCheck(int32_t commandId, bool checked) {
-    if (windows.rootFrame == nullptr || windows.rootGone)
-        return;
-    wxMenuBar* bar = windows.rootFrame->GetMenuBar();
-    if (bar != nullptr && bar->FindItem(commandId) != nullptr &&
-        bar->FindItem(commandId)->IsCheckable())
-        bar->Check(commandId, checked);
+    SetMenuState({commandId, true, checked});
 }
 
 void SetMenuEnabled(int32_t commandId, bool enabled) {
-    if (windows.rootFrame == nullptr || windows.rootGone)
-        return;
-    wxMenuBar* bar = windows.rootFrame->GetMenuBar();
-    if (bar != nullptr && bar->FindItem(commandId) != nullptr)
-        bar->Enable(commandId, enabled);
+    SetMenuState({commandId, false, enabled});
 }
 
 void DestroyRootWindow() {

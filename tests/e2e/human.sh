@@ -88,7 +88,7 @@ held=$(dice_shot)
 [ "$(echo "$held" | tr -d a-z)" = "$(echo "$first" | tr -d a-z)" ] || fail "a key changed the dice"
 shot held
 keys "$DICE" alt+k Return # "&Kasta": the first of two commands on K, then Return runs it
-until_true 10 '[ "$(title)" = "Spelare: ABC   Kvar: 1" ]' || fail "Alt+K, Return did not throw"
+until_true 30 '[ "$(title)" = "Spelare: ABC   Kvar: 1" ]' || fail "Alt+K, Return did not throw"
 [ "$(dice_shot | cut -d' ' -f1,2)" = "$(echo "$held" | cut -d' ' -f1,2)" ] ||
     fail "the held dice changed"
 shot thrown

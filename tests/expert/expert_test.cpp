@@ -1,7 +1,11 @@
 #include "expert/expert.h"
+#include "expert/table.h"
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -107,6 +111,31 @@ TEST(Expert, ReachableSums) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(expertSheetReachable(c.used, c.summa), c.reachable) << c.used << " " << c.summa;
+}
+
+// Built in slices, a breather after each sheet on the caller's thread alone (the browser's
+// pause cannot run on another), the table is the same to the byte.
+std::thread::id caller;
+int32_t breaths, elsewhere;
+void countBreath() {
+    breaths++;
+    elsewhere += std::this_thread::get_id() != caller;
+}
+
+TEST(Expert, TableInSlicesIsTheSame) {
+    caller = std::this_thread::get_id();
+    for (int32_t threads : {1, 2}) {
+        breaths = elsewhere = 0;
+        std::unique_ptr<double[]> values(new double[EXPERT_TABLE_SIZE]());
+        ASSERT_TRUE(buildExpertTable(values.get(), threads, nullptr, countBreath));
+        EXPECT_EQ(std::memcmp(values.get(), expertTable(), EXPERT_TABLE_SIZE * sizeof(double)), 0)
+            << threads;
+        EXPECT_EQ(elsewhere, 0) << threads;
+        if (threads == 1)
+            EXPECT_EQ(breaths, static_cast<int32_t>(EXPERT_ALL_USED) + 1);
+        else
+            EXPECT_GT(breaths, 0);
+    }
 }
 
 } // namespace

@@ -38,7 +38,7 @@ keys "$dialog"
 new_players AB
 
 dice=$(wait_window "Spelare: AB   Kvar: 2" 20) || fail "no dice window for the human turn"
-until_true 20 'window_shot $dice $WORK/dice.png && top=$(dice_top $WORK/dice.png)' ||
+until_true 60 'window_shot $dice $WORK/dice.png && top=$(dice_top $WORK/dice.png)' ||
     fail "no die faces in the dice window"
 read -r -a before <<<"$(dice_faces "$WORK/dice.png" 0 "$top")"
 [[ "${before[*]}" =~ ^(free[1-6] ){4}free[1-6]$ ]] || fail "the first throw shows ${before[*]}"
