@@ -8,10 +8,11 @@ const os = require('os');
 const path = require('path');
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-  '.wasm': 'application/wasm', '.ttf': 'font/ttf' };
+  '.wasm': 'application/wasm', '.ttf': 'font/ttf', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json' };
 
-// Serves the files of `root` on a free port of 127.0.0.1; resolves to the server.
-function serve(root) {
+// Serves the files of `root` on `port` of 127.0.0.1 (a free one if 0); resolves to the server.
+function serve(root, port = 0) {
   const server = http.createServer((req, res) => {
     const name = decodeURIComponent(new URL(req.url, 'http://x').pathname);
     const file = path.join(root, name === '/' ? 'index.html' : name);
@@ -23,7 +24,7 @@ function serve(root) {
       'Cache-Control': 'no-store' });
     fs.createReadStream(file).pipe(res);
   });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve(server)));
 }
 
 class Browser {

@@ -1,0 +1,21 @@
+# Writes DIR/sw.js from the worker beside this script: the page's files, and a cache name made
+# from their contents, so any changed file gives the next build a cache of its own.
+# Usage: cmake -DDIR=BUILD_WEB -P sw.cmake
+set(files index.html dyxel.js dyxel.wasm DejaVuSans.ttf manifest.webmanifest icon-192.png icon-512.png)
+set(sums "")
+set(quoted "'./'")
+foreach(f IN LISTS files)
+  if(NOT EXISTS ${DIR}/${f})
+    message(FATAL_ERROR "sw.cmake: ${DIR}/${f} is missing")
+  endif()
+  file(SHA256 ${DIR}/${f} sum)
+  string(APPEND sums "${sum} ${f}\n")
+  string(APPEND quoted ", '${f}'")
+endforeach()
+string(SHA256 hash "${sums}")
+string(SUBSTRING ${hash} 0 16 PAGE_HASH)
+set(PAGE_FILES ${quoted})
+file(READ ${CMAKE_CURRENT_LIST_DIR}/sw.js worker)
+string(CONFIGURE "${worker}" worker @ONLY)
+file(WRITE ${DIR}/sw.js.tmp "${worker}")
+file(RENAME ${DIR}/sw.js.tmp ${DIR}/sw.js)
