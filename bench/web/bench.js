@@ -20,7 +20,7 @@ const WASM_RECEIVED = "performance.getEntriesByName(location.href + 'dyxel.wasm'
 async function inFreshBrowser(address, read) {
   const browser = new Browser();
   try {
-    const page = await browser.newPage();
+    const page = await browser.newPage({ worker: true });
     await page.navigate(address);
     await started(page);
     return await read(page);
@@ -55,7 +55,7 @@ const RECORD = `window.paints = [];
 async function pauses(url, short, count) {
   const browser = new Browser(); // a fresh profile: the options are the defaults
   try {
-    const page = await browser.newPage();
+    const page = await browser.newPage({ worker: true });
     await page.send('Page.addScriptToEvaluateOnNewDocument', { source: RECORD });
     return await robotGaps(page, url, short, count);
   } finally {
@@ -116,7 +116,7 @@ async function measure(url, bareUrl) {
   const browser0 = new Browser();
   try {
     for (let i = 0; i < runs; i++) {
-      const page = await browser0.newPage({ ownContext: true });
+      const page = await browser0.newPage({ ownContext: true, worker: true });
       await page.navigate(url);
       await started(page);
       warm.push(await page.eval(FIRST_FRAME));
@@ -129,7 +129,7 @@ async function measure(url, bareUrl) {
 
   const browser = new Browser();
   try {
-    const page = await browser.newPage();
+    const page = await browser.newPage({ worker: true });
     console.log('== idle: the page open, a menu opened and closed (the audio context made), 10 s');
     await page.navigate(url);
     await started(page);

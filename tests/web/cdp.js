@@ -82,8 +82,10 @@ class Browser {
     return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject, method }));
   }
   // A tab; in a context of its own (empty storage and cache, like a fresh profile) if asked.
-  // In a window of its own if asked, so that it is drawn while another tab is too.
-  async newPage({ ownContext = false, newWindow = false } = {}) {
+  // In a window of its own if asked, so that it is drawn while another tab is too. Its loads
+  // pass by the page's offline worker unless asked: under virtual time a load the worker
+  // answers can stall for good, and only the offline test is about the worker.
+  async newPage({ ownContext = false, newWindow = false, worker = false } = {}) {
     const params = { url: 'about:blank' };
     if (newWindow) params.newWindow = true;
     if (ownContext) params.browserContextId = (await this.send('Target.createBrowserContext')).browserContextId;
@@ -92,6 +94,10 @@ class Browser {
     const page = new Page(this, sessionId);
     await page.send('Page.enable');
     await page.send('Runtime.enable');
+    if (!worker) {
+      await page.send('Network.enable');
+      await page.send('Network.setBypassServiceWorker', { bypass: true });
+    }
     return page;
   }
   async close() {

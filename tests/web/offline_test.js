@@ -46,7 +46,7 @@ async function main() {
   const stop = () => new Promise((done) => { server.close(done); server.closeAllConnections(); });
   const browser = new Browser();
   try {
-    const page = await browser.newPage();
+    const page = await browser.newPage({ worker: true });
     const caches = () => page.eval('caches.keys()');
     const reload = async () => {
       const loaded = page.once('Page.loadEventFired');
