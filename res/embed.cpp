@@ -1,5 +1,7 @@
 // Build-time tool: turns the resource manifest into a C++ table of byte arrays.
-// Usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp ; each manifest line is "ID RELATIVE_PATH".
+// Usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp [APART_PREFIX APART_DIR] ; each manifest line is
+// "ID RELATIVE_PATH". Resources whose path begins with APART_PREFIX are left out of the table and
+// copied to APART_DIR as ID.EXT instead (the page fetches its sounds once it is shown).
 #include "res/manifest.h"
 #include <cstdio>
 #include <fstream>
@@ -8,8 +10,9 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp\n");
+    if (argc != 4 && argc != 6) {
+        std::fprintf(stderr,
+                     "usage: embed MANIFEST SOURCE_DIR OUTPUT.cpp [APART_PREFIX APART_DIR]\n");
         return 2;
     }
     std::vector<ManifestEntry> manifest;
@@ -27,6 +30,19 @@ int main(int argc, char** argv) {
         }
         std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
                                          std::istreambuf_iterator<char>());
+        if (argc == 6 && path.starts_with(argv[4])) {
+            const size_t dot = path.find_last_of('.');
+            const std::string name = std::string(argv[5]) + "/" + std::to_string(id) +
+                                     (dot == std::string::npos ? "" : path.substr(dot));
+            std::ofstream apart(name, std::ios::binary);
+            apart.write(reinterpret_cast<const char*>(bytes.data()),
+                        static_cast<std::streamsize>(bytes.size()));
+            if (!apart) {
+                std::fprintf(stderr, "embed: cannot write %s\n", name.c_str());
+                return 1;
+            }
+            continue;
+        }
         out << "const unsigned char r" << id << "[] = {";
         for (size_t i = 0; i < bytes.size(); i++)
             out << (i % 20 == 0 ? "\n" : "") << static_cast<int>(bytes[i]) << ",";

@@ -97,6 +97,9 @@ async function measure(url, bareUrl) {
   console.log('== download (bytes, raw and gzip -9)');
   for (const [f, raw, gz] of sizes) console.log(`${f.padEnd(12)} ${String(raw).padStart(8)} ${String(gz).padStart(8)}`);
   console.log(`${'together'.padEnd(12)} ${' '.repeat(8)} ${String(sizes[0][2] + sizes[1][2]).padStart(8)}  (goal: 614400)`);
+  const sounds = fs.readdirSync(path.join(build, 'snd')).map((f) => fs.readFileSync(path.join(build, 'snd', f)));
+  const soundsGz = zlib.gzipSync(Buffer.concat(sounds), { level: 9 }).length;
+  console.log(`${'snd/*.wav'.padEnd(12)} ${String(sounds.reduce((n, b) => n + b.length, 0)).padStart(8)} ${String(soundsGz).padStart(8)}  (fetched after the first frame)`);
 
   console.log(`== navigation to first frame, fresh profile each run (median of ${runs})`);
   const frames = [], wasm = [], bare = [];

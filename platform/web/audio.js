@@ -16,10 +16,18 @@ Dyxel.audio = {
   unlocked: false,
 
   ready: null,
+  // The game's sounds by resource id, as res/manifest.txt numbers them; the page fetches them from
+  // snd/ once its first frame is shown. A sound not (yet) there is not played.
+  SOUNDS: [2401, 2402, 2403, 2404, 2405, 2406, 2407],
+  waves: new Map(),
 
   // Once the first frame is shown. Asking for the devices readies the browser's audio service
   // without blocking the page, after which the context takes a few ms to make instead of 100.
   prepare() {
+    this.SOUNDS.forEach((id) => fetch(`snd/${id}.wav`)
+      .then((r) => (r.ok ? r.arrayBuffer() : null))
+      .then((bytes) => { if (bytes) this.waves.set(id, new Uint8Array(bytes)); })
+      .catch(() => {}));
     const idle = window.requestIdleCallback || ((f) => setTimeout(f, 50));
     const media = navigator.mediaDevices; // only where the page counts as secure
     const devices = media && media.enumerateDevices ? media.enumerateDevices().catch(() => {}) : null;
@@ -42,9 +50,9 @@ Dyxel.audio = {
     }
     if (this.unlocked) this.quiet();
   },
-  play(id, ptr, length) {
-    if (!this.unlocked || !this.ctx || this.ctx.state === 'closed') return 0;
-    if (!this.buffers.has(id)) this.buffers.set(id, this.decode(HEAPU8.subarray(ptr, ptr + length)));
+  play(id) {
+    if (!this.unlocked || !this.ctx || this.ctx.state === 'closed' || !this.waves.has(id)) return 0;
+    if (!this.buffers.has(id)) this.buffers.set(id, this.decode(this.waves.get(id)));
     const buffer = this.buffers.get(id);
     if (!buffer) return 0;
     this.stopPlaying();

@@ -73,15 +73,16 @@ Dyxel.fit = {
     canvas.height = Math.max(1, Math.round(h * k));
     canvas.style.width = w + 'px';
     canvas.style.height = h + 'px';
-    Dyxel.context(index, canvas);
-    if (k !== 1) {
-      Dyxel.ctx[index].setTransform(canvas.width / w, 0, 0, canvas.height / h, 0, 0);
-      Dyxel.ctx[index].imageSmoothingEnabled = false; // the dice stay crisp
+    Dyxel.canvases[index] = canvas;
+    // A canvas drawn on before is made ready again at once (resizing cleared it).
+    if (Dyxel.ctx[index]) {
+      Dyxel.ctx[index] = null;
+      Dyxel.context(index);
     }
   },
   // Pixels the game made, through a canvas of their own when they are to be scaled.
   put(index, pixels, x, y, part) {
-    const c = Dyxel.ctx[index];
+    const c = Dyxel.context(index);
     if (Dyxel.density === 1) return c.putImageData(pixels, x, y, ...part);
     const from = this.scratch || (this.scratch = document.createElement('canvas'));
     [from.width, from.height] = [pixels.width, pixels.height];
@@ -95,14 +96,13 @@ Dyxel.fit = {
   density(k) {
     if (Math.abs(k - Dyxel.density) < 1e-3) return;
     Dyxel.density = k;
-    document.querySelectorAll('#desk canvas').forEach((canvas) => {
-      const index = Dyxel.ctx.findIndex((c) => c && c.canvas === canvas);
-      if (index < 0) return;
+    Dyxel.canvases.forEach((canvas, index) => {
+      if (!Dyxel.ctx[index]) return this.size(index, canvas, canvas.size[0], canvas.size[1]);
       const old = document.createElement('canvas');
       [old.width, old.height] = [canvas.width, canvas.height];
       old.getContext('2d').drawImage(canvas, 0, 0);
       this.size(index, canvas, canvas.size[0], canvas.size[1]);
-      Dyxel.ctx[index].drawImage(old, 0, 0, canvas.size[0], canvas.size[1]);
+      Dyxel.context(index).drawImage(old, 0, 0, canvas.size[0], canvas.size[1]);
     });
     const root = Dyxel.$('root-canvas');
     if (root) Dyxel.push(Dyxel.CLASS.SYSTEM, Dyxel.EVENT.ROOT_SIZE, root.size[0], root.size[1]);

@@ -61,12 +61,12 @@ mergeInto(LibraryManager.library, {
   dyxel_window_rect: function (w, out) { return Dyxel.windowRect(w, out); },
 
   dyxel_fill: function (canvas, l, t, r, b, rgb) {
-    const c = Dyxel.ctx[canvas];
+    const c = Dyxel.context(canvas);
     c.fillStyle = Dyxel.colour(rgb);
     c.fillRect(l, t, r - l, b - t);
   },
   dyxel_line: function (canvas, x0, y0, x1, y1, width, rgb) {
-    const c = Dyxel.ctx[canvas];
+    const c = Dyxel.context(canvas);
     c.strokeStyle = Dyxel.colour(rgb);
     c.lineWidth = width;
     c.beginPath();
@@ -85,13 +85,16 @@ mergeInto(LibraryManager.library, {
   },
 
   dyxel_page_icon: function (rgba, width, height) {
-    const canvas = document.createElement('canvas');
-    canvas.width = width;
-    canvas.height = height;
-    const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
-    const link = document.querySelector('link[rel="icon"]');
-    if (link) link.href = canvas.toDataURL();
+    const pixels = new ImageData(new Uint8ClampedArray(HEAPU8.slice(rgba, rgba + width * height * 4)),
+      width, height);
+    Dyxel.later(() => {
+      const canvas = document.createElement('canvas');
+      canvas.width = width;
+      canvas.height = height;
+      canvas.getContext('2d').putImageData(pixels, 0, 0);
+      const link = document.querySelector('link[rel="icon"]');
+      if (link) link.href = canvas.toDataURL();
+    });
   },
   dyxel_box_open: function (text, caption, yesNo, icon, owned) {
     Dyxel.overlays.box(Dyxel.decode(text, -1), Dyxel.decode(caption, -1), yesNo, icon, owned);
@@ -115,5 +118,5 @@ mergeInto(LibraryManager.library, {
   dyxel_dialog_list_add: function (text) { Dyxel.overlays.listAdd(Dyxel.decode(text, -1)); },
   dyxel_help_open: function (html, length) { Dyxel.overlays.help(Dyxel.decode(html, length)); },
   dyxel_help_close: function () { Dyxel.overlays.closeHelp(); },
-  dyxel_play: function (id, wave, length) { return Dyxel.audio.play(id, wave, length); },
+  dyxel_play: function (id) { return Dyxel.audio.play(id); },
 });

@@ -17,6 +17,7 @@ var Dyxel = {
 
   queue: [],
   waiting: null,
+  canvases: [], // by index: 0 the root window's, 1 the dice window's, 2 to 6 the dice
   ctx: [],
   active: 'root',
   density: 1, // device pixels per game pixel in the canvases (fit.js)
@@ -42,13 +43,25 @@ var Dyxel = {
       this.firstWait = true; // the start-up has drawn its first picture
       requestAnimationFrame(() => {
         performance.mark('dyxel-first-frame');
-        this.audio.prepare();
+        setTimeout(() => this.firstFrameShown(), 0); // once the frame is on the screen
       });
     }
     const w = { mask, wakeUp, timer: 0 };
     if (timeout >= 0)
       w.timer = setTimeout(() => { if (this.waiting === w) { this.waiting = null; wakeUp(0); } }, timeout);
     this.waiting = w;
+  },
+  // Work the first frame need not wait for: run once it is shown, in the order asked.
+  later(job) {
+    if (this.deferred) this.deferred.push(job);
+    else job();
+  },
+  deferred: [],
+  firstFrameShown() {
+    const jobs = this.deferred;
+    this.deferred = null;
+    jobs.forEach((job) => job());
+    this.audio.prepare();
   },
   take(mask, args) {
     const i = this.queue.findIndex((e) => e.cls & mask);
@@ -93,16 +106,26 @@ var Dyxel = {
   },
 
   // --- canvases ----------------------------------------------------------------------------
-  context(index, canvas) {
+  // The 2D context of canvas `index`, made when it is first drawn on: the canvases of a window
+  // not yet shown cost nothing before the first frame.
+  context(index) {
+    if (this.ctx[index]) return this.ctx[index];
+    const canvas = this.canvases[index];
     const c = canvas.getContext('2d', { alpha: false });
+    const [w, h] = canvas.size;
+    if (canvas.width !== w || canvas.height !== h) {
+      c.setTransform(canvas.width / w, 0, 0, canvas.height / h, 0, 0);
+      c.imageSmoothingEnabled = false; // the dice stay crisp
+    }
     c.font = this.FONT;
     c.textBaseline = 'alphabetic';
     c.fillStyle = '#fff';
-    c.fillRect(0, 0, canvas.width, canvas.height);
+    c.fillRect(0, 0, w, h);
     this.ctx[index] = c;
+    return c;
   },
   text(index, x, y, s, rgb) {
-    const c = this.ctx[index];
+    const c = this.context(index);
     c.fillStyle = '#fff'; // opaque text: its cell is painted first
     c.fillRect(x, y, this.measure(s), this.TEXT_HEIGHT);
     c.fillStyle = this.colour(rgb);

@@ -2,6 +2,10 @@
 # from their contents, so any changed file gives the next build a cache of its own.
 # Usage: cmake -DDIR=BUILD_WEB -P sw.cmake
 set(files index.html dyxel.js dyxel.wasm DejaVuSans.ttf manifest.webmanifest icon-192.png icon-512.png)
+# and the sounds, which the page fetches apart from its code
+file(GLOB sounds RELATIVE ${DIR} ${DIR}/snd/*.wav)
+list(SORT sounds)
+list(APPEND files ${sounds})
 set(sums "")
 set(quoted "'./'")
 foreach(f IN LISTS files)

@@ -1,14 +1,11 @@
-// Sound through the page's Web Audio from the embedded wave bytes, and the help page in a panel
-// of its own.
+// Sound through the page's Web Audio, and the help page in a panel of its own.
 #include "platform/system.h"
 #include "platform/web/webplatform.h"
 #include "res/resources.h"
 
+// The page's sounds live beside it (the page fetched them after its first frame), not in the code.
 bool PlatformPlaySound(int32_t resourceId) {
-    ResourceData data;
-    if (!FindResourceData(resourceId, &data) || data.size == 0)
-        return false;
-    return dyxel_play(resourceId, data.data, static_cast<int32_t>(data.size)) != 0;
+    return dyxel_play(resourceId) != 0;
 }
 
 void OpenHelp() {

@@ -104,7 +104,7 @@ void dyxel_dialog_set_robot(int32_t checked);
 void dyxel_dialog_list_add(const char* text);
 void dyxel_help_open(const char* html, int32_t length);
 void dyxel_help_close();
-int32_t dyxel_play(int32_t resourceId, const uint8_t* wave, int32_t length);
+int32_t dyxel_play(int32_t resourceId);
 // The screen in words (platform/web/a11y.js): the twin's state and what to read aloud.
 void dyxel_access(const char* state, const char* said);
 }

@@ -35,8 +35,11 @@ async function main() {
   const first = worker(webBuild);
   check(/^dyxel-[0-9a-f]{16}$/.test(first.cache), `cache name ${first.cache}`);
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'dyxel-offline-'));
-  for (const f of [...first.files.filter((f) => f !== './'), 'sw.js'])
+  check(first.files.some((f) => f.startsWith('snd/')), 'the worker keeps no sounds');
+  for (const f of [...first.files.filter((f) => f !== './'), 'sw.js']) {
+    fs.mkdirSync(path.dirname(path.join(dir, f)), { recursive: true });
     fs.copyFileSync(path.join(webBuild, f), path.join(dir, f));
+  }
   for (const size of [192, 512])
     check(pngSize(path.join(dir, `icon-${size}.png`)).join() === `${size},${size}`, `icon-${size}.png's size`);
 
@@ -77,6 +80,8 @@ async function main() {
     check(await page.eval("fetch('missing.txt').then(() => false, () => true)"), 'the server still answers');
     await reload();
     await started('with the network off');
+    await page.waitFor(`Dyxel.audio.waves.size === ${first.files.filter((f) => f.startsWith('snd/')).length}`, 30,
+      'the sounds from the kept files');
     check(page.errors.length === 0, `errors offline: ${page.errors.join('; ')}`);
     await page.screenshot(path.join(shots, 'web-offline.png'));
 
