@@ -49,7 +49,7 @@ Dyxel.fit = {
       for (let i = 0; i < 4; i++) {
         const bar = Math.max(21, Math.ceil(26 / scale));
         desk.style.setProperty('--bar', bar + 'px');
-        const rootSize = [this.saved.root[0], this.saved.root[1] + bar - 21];
+        const rootSize = [this.saved.root[0], this.saved.root[1] + 2 * bar - 21]; // menus and rows
         l = this.layout(rootSize, dice ? [dice.offsetWidth, dice.offsetHeight] : [0, 0]);
         root.style.width = rootSize[0] + 'px';
         root.style.height = rootSize[1] + 'px';
@@ -122,6 +122,24 @@ Dyxel.fit = {
       Math.floor(((e.clientY - r.top) * canvas.size[1]) / r.height)];
   },
 
+  // The sheet's rows are smaller than a finger on a phone: a bar under the menus moves the
+  // proposed row up and down and writes it, as the arrow keys and Return do. Shown only here.
+  rowBar() {
+    const bar = document.createElement('div');
+    bar.className = 'cmdbar rowbar';
+    const K = Dyxel.KEY;
+    [['\u25B2', 'Föregående rad', K.ArrowUp], ['\u25BC', 'Nästa rad', K.ArrowDown],
+      ['Skriv in', 'Skriv in raden', K.Enter]].forEach(([text, name, key]) => {
+      const button = document.createElement('button');
+      button.textContent = text;
+      button.tabIndex = -1; // the keyboard has the keys themselves
+      button.setAttribute('aria-label', name);
+      button.addEventListener('mousedown', (e) => e.preventDefault());
+      button.addEventListener('click', () => Dyxel.push(Dyxel.CLASS.ROOT, Dyxel.EVENT.ROOT_KEY, key));
+      bar.append(button);
+    });
+    return bar;
+  },
   // Touch on an element: `tap`, `double` (the second of two taps close in time and place) and
   // `long` (held still); each gets the pointer event's position. A drag is the browser's scroll.
   touch(el, { tap, double, long }) {

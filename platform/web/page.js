@@ -162,6 +162,7 @@ var Dyxel = {
     win.style.width = outerWidth + 'px';
     win.style.height = outerHeight + 'px';
     win.append(this.menu.build(this.menuEntries));
+    win.append(this.fit.rowBar());
     const canvas = document.createElement('canvas');
     canvas.id = 'root-canvas';
     win.append(canvas);

@@ -1,6 +1,6 @@
 // The page on a phone and a tablet, by touch alone: a whole human turn by taps (a die held,
 // "Kasta", a double tap on the dice window, "Klar", a tap on a row, a long press to write it)
-// and a double tap writing the next (and the mouse the third), with every window inside the view, no sideways scroll,
+// and a double tap writing the next (the mouse the third, the row bar the fourth), with every window inside the view, no sideways scroll,
 // fingers' targets and canvases at device pixels. Then the view turns and shrinks to 320 px,
 // and widens back to the desktop's layout. Screenshots go to SHOTS/web-phone.png, web-tablet.png.
 // Usage: node phone_test.js BUILD_WEB SHOTS
@@ -122,6 +122,15 @@ async function play(browser, url, { width, height, scale, name }) {
     await page.waitFor("document.getElementById('dice-win').hidden", 10, '"Klar" by the mouse');
     await page.doubleClick(...await sheet(200, 2 * H + 10));
     await page.waitFor(`${diceShown} && ${cell(1)} > 0`, 10, 'a double click to write "2:or"');
+    // The row bar, for rows smaller than a finger: down proposes "3:or", the first free row, and
+    // "Skriv in" writes it.
+    await tapOn('#dice-win [data-id="2006"]');
+    await page.waitFor("document.getElementById('dice-win').hidden", 10, '"Klar" before the row bar');
+    await tapOn('.rowbar button:nth-child(2)');
+    await page.waitFor("(Dyxel.a11y.view.sel || []).join() === '0,2'", 10, 'the row bar proposing "3:or"');
+    check(await page.eval("document.getElementById('dice-win').hidden"), 'a move of the row bar wrote the row');
+    await tapOn('.rowbar button:nth-child(3)');
+    await page.waitFor(`${diceShown} && ${cell(2)} > 0`, 10, '"Skriv in" to write "3:or"');
 
     // Turned, and the smallest view in both ways: still all in view; wide again: the desktop's.
     for (const [w, h] of [[height, width], [320, 480], [480, 320]]) {
