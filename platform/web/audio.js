@@ -1,9 +1,9 @@
 // Sound through Web Audio: each wave of the game decoded once into a buffer, one playing at a
 // time. The browser lets sound start only after the player's first input. The page's first
-// audio context can cost a task of about 100 ms, so it is made on its own: while the page is
-// idle after the first frame (suspended until the first input), or else just after that input,
-// never inside an input's own task. Suspended after three quiet seconds so that an idle page
-// costs nothing.
+// audio context can cost a long task, so it is made on its own, a few seconds after the first
+// frame while the page is idle (suspended until the first input), never inside an input's own
+// task; a sound before it is made is not heard. Suspended after three quiet seconds so that an
+// idle page costs nothing.
 'use strict';
 
 Dyxel.audio = {
@@ -22,7 +22,10 @@ Dyxel.audio = {
   waves: new Map(),
 
   // Once the first frame is shown. Asking for the devices readies the browser's audio service
-  // without blocking the page, after which the context takes a few ms to make instead of 100.
+  // without blocking the page, after which the context takes a few ms to make instead of 100;
+  // the service takes a while after the answer too (a context made within a second of it has
+  // blocked the page for 0.7 s), so the context waits some seconds more, and for an idle moment.
+  SETTLE_MS: 2500,
   prepare() {
     this.SOUNDS.forEach((id) => fetch(`snd/${id}.wav`)
       .then((r) => (r.ok ? r.arrayBuffer() : null))
@@ -31,14 +34,20 @@ Dyxel.audio = {
     const idle = window.requestIdleCallback || ((f) => setTimeout(f, 50));
     const media = navigator.mediaDevices; // only where the page counts as secure
     const devices = media && media.enumerateDevices ? media.enumerateDevices().catch(() => {}) : null;
-    this.ready = Promise.resolve(devices).then(() => new Promise((r) => idle(r, { timeout: 2000 })));
+    const settled = new Promise((r) => setTimeout(r, this.SETTLE_MS));
+    this.ready = Promise.all([devices, settled]).then(() => new Promise((r) => idle(r, { timeout: 2000 })));
     this.ready.then(() => this.make());
   },
   unlock() {
     if (this.unlocked) return;
     this.unlocked = true;
-    if (!this.made) Promise.resolve(this.ready).then(() => setTimeout(() => this.make(), 0));
-    else if (this.ctx && this.ctx.state === 'suspended') this.ctx.resume().then(() => this.quiet());
+    // Not made yet: prepare() makes it when the time comes, and it may run then.
+    this.resume();
+  },
+  resume() {
+    if (!this.ctx || this.ctx.state === 'closed') return;
+    if (this.ctx.state === 'suspended') this.ctx.resume().then(() => this.quiet());
+    else this.quiet();
   },
   make() {
     if (this.made) return;
@@ -48,7 +57,7 @@ Dyxel.audio = {
     } catch (e) {
       return; // no audio: the game stays silent
     }
-    if (this.unlocked) this.quiet();
+    if (this.unlocked) this.resume();
   },
   play(id) {
     if (!this.unlocked || !this.ctx || this.ctx.state === 'closed' || !this.waves.has(id)) return 0;

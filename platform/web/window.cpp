@@ -48,6 +48,8 @@ bool CreateRootWindow(const char* title, int32_t outerWidth, int32_t outerHeight
 bool CreateDiceWindow(const char* title, int32_t x, int32_t y, int32_t outerWidth) {
     if (!exists(WINDOW_ROOT) || windows.diceCreated)
         return false;
+    // The page gets a turn between the start-up's two halves, so neither blocks it for long.
+    dyxel_wait(0, 0);
     for (int32_t i = 0; i < DICE_MENU_COUNT; i++)
         dyxel_dice_command_add(DICE_MENU[i].commandId, DICE_MENU[i].text);
     // The outer width is the window's; the client area keeps the whole row of dice.
