@@ -15,7 +15,6 @@ Dyxel.audio = {
   made: false,
   unlocked: false,
 
-  ready: null,
   // The game's sounds by resource id, as res/manifest.txt numbers them; the page fetches them from
   // snd/ once its first frame is shown. A sound not (yet) there is not played.
   SOUNDS: [2401, 2402, 2403, 2404, 2405, 2406, 2407],
@@ -35,8 +34,8 @@ Dyxel.audio = {
     const media = navigator.mediaDevices; // only where the page counts as secure
     const devices = media && media.enumerateDevices ? media.enumerateDevices().catch(() => {}) : null;
     const settled = new Promise((r) => setTimeout(r, this.SETTLE_MS));
-    this.ready = Promise.all([devices, settled]).then(() => new Promise((r) => idle(r, { timeout: 2000 })));
-    this.ready.then(() => this.make());
+    Promise.all([devices, settled]).then(() => new Promise((r) => idle(r, { timeout: 2000 })))
+      .then(() => this.make());
   },
   unlock() {
     if (this.unlocked) return;
