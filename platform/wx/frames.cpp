@@ -30,8 +30,10 @@ void BackedWindow::ResizeBacking() {
 }
 
 void BackedWindow::Push(const wxRect& r) {
-    if (!IsShownOnScreen())
-        return; // the first expose copies the bitmap anyway
+    // Until the window system first asks for the window, its expose copies the bitmap anyway:
+    // pushing before it would send the whole picture to the server twice.
+    if (!exposed_ || !IsShownOnScreen())
+        return;
     pushing_ = true;
     Refresh(false, &r);
     Update();
@@ -46,6 +48,7 @@ void BackedWindow::OnPaint(wxPaintEvent&) {
         return;
     }
     paint.DrawBitmap(backing_, 0, 0);
+    exposed_ = true;
     if (!pushing_)
         Exposed(GetUpdateRegion());
 }

@@ -36,6 +36,7 @@ class BackedWindow : public wxWindow {
     void OnPaint(wxPaintEvent& event);
     wxBitmap backing_;
     bool pushing_ = false;
+    bool exposed_ = false; // the window system has asked for the window once
 };
 
 // Null until created, and again once the root window is gone.
