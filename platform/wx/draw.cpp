@@ -9,6 +9,7 @@
 #include "res/resources.h"
 #include <algorithm>
 #include <cairo.h>
+#include <cstring>
 #include <future>
 #include <map>
 #include <memory>
@@ -33,15 +34,50 @@ struct Stretch {
 };
 
 // The screen's copy of the pixels is made when it is first drawn: the background is only ever
-// stretched, and the start-up need not wait for copies nobody draws. The last few stretches are
-// kept, for the whole-window repaints that ask for the same one again.
+// stretched, and the start-up need not wait for copies nobody draws. The last few stretches asked
+// for twice are kept, for the whole-window repaints that ask for the same one again.
 struct Picture {
     wxImage image;
     mutable wxBitmap bitmap;
     mutable std::vector<Stretch> stretches; // the latest first
+    mutable struct {
+        wxRect from;
+        wxSize to;
+    } lastAsked;
 };
 
 namespace {
+
+// Writes the part `part` (in the stretch's own pixels) of the stretch of `from` to `to` into
+// 32-bit rows, the stretch's origin at `origin`. A row asked for again is copied, not looked up.
+void StretchRows(const wxImage& image, const wxRect& from, const wxSize& to, const wxRect& part,
+                 unsigned char* data, int stride, const wxPoint& origin) {
+    const int32_t pw = image.GetWidth(), ph = image.GetHeight();
+    const unsigned char* src = image.GetData();
+    std::vector<int32_t> column(static_cast<size_t>(part.width));
+    for (int32_t i = 0; i < part.width; i++)
+        column[i] = StretchSource(part.x + i, from.x, from.width, to.x, pw) * 3;
+    const size_t rowBytes = static_cast<size_t>(part.width) * 4;
+    int32_t lastSource = -1;
+    uint32_t* last = nullptr;
+    for (int32_t j = part.y; j < part.GetBottom() + 1; j++) {
+        auto* dst =
+            reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(origin.y + j) * stride) +
+            origin.x + part.x;
+        const int32_t source = StretchSource(j, from.y, from.height, to.y, ph);
+        if (source == lastSource) {
+            std::memcpy(dst, last, rowBytes);
+        } else {
+            const unsigned char* row = src + static_cast<size_t>(source) * pw * 3;
+            for (int32_t i = 0; i < part.width; i++) {
+                const unsigned char* px = row + column[i];
+                dst[i] = 0xFF000000u | uint32_t{px[0]} << 16 | uint32_t{px[1]} << 8 | px[2];
+            }
+        }
+        lastSource = source;
+        last = dst;
+    }
+}
 
 Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
     Stretch out{{cairo_image_surface_create(CAIRO_FORMAT_RGB24, to.x, to.y), cairo_surface_destroy},
@@ -50,24 +86,43 @@ Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
     cairo_surface_t* surface = out.surface.get();
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
         return out;
-    const int32_t pw = image.GetWidth(), ph = image.GetHeight();
-    const unsigned char* src = image.GetData();
-    std::vector<int32_t> column(static_cast<size_t>(to.x));
-    for (int32_t i = 0; i < to.x; i++)
-        column[i] = StretchSource(i, from.x, from.width, to.x, pw) * 3;
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int32_t j = 0; j < to.y; j++) {
-        const unsigned char* row =
-            src + static_cast<size_t>(StretchSource(j, from.y, from.height, to.y, ph)) * pw * 3;
-        auto* dst = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(j) * stride);
-        for (int32_t i = 0; i < to.x; i++) {
-            const unsigned char* px = row + column[i];
-            dst[i] = uint32_t{px[0]} << 16 | uint32_t{px[1]} << 8 | px[2];
-        }
-    }
+    StretchRows(image, from, to, wxRect(to), cairo_image_surface_get_data(surface),
+                cairo_image_surface_get_stride(surface), wxPoint(0, 0));
     cairo_surface_mark_dirty(surface);
     return out;
+}
+
+// A stretch asked for the first time is written straight into the bitmap: at start-up that
+// spares a window-sized copy and its first touch of fresh memory before the first frame. False
+// where the bitmap is not plain 32-bit pixels under an untransformed, unclipped context.
+bool StretchInto(cairo_t* cr, const wxImage& image, const wxRect& from, const wxRect& to) {
+    cairo_surface_t* target = cairo_get_target(cr);
+    if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE)
+        return false;
+    const cairo_format_t format = cairo_image_surface_get_format(target);
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    double ox = 0, oy = 0;
+    cairo_surface_get_device_offset(target, &ox, &oy);
+    if ((format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) || m.xx != 1 || m.yy != 1 ||
+        m.xy != 0 || m.yx != 0 || m.x0 != 0 || m.y0 != 0 || ox != 0 || oy != 0)
+        return false;
+    const wxRect bounds(0, 0, cairo_image_surface_get_width(target),
+                        cairo_image_surface_get_height(target));
+    const wxRect area = wxRect(to).Intersect(bounds);
+    if (area.IsEmpty())
+        return true;
+    double cl = 0, ct = 0, cr2 = 0, cb = 0;
+    cairo_clip_extents(cr, &cl, &ct, &cr2, &cb);
+    if (cl > area.x || ct > area.y || cr2 < area.GetRight() + 1 || cb < area.GetBottom() + 1)
+        return false;
+    cairo_surface_flush(target);
+    StretchRows(image, from, to.GetSize(),
+                wxRect(area.x - to.x, area.y - to.y, area.width, area.height),
+                cairo_image_surface_get_data(target), cairo_image_surface_get_stride(target),
+                to.GetPosition());
+    cairo_surface_mark_dirty_rectangle(target, area.x, area.y, area.width, area.height);
+    return true;
 }
 
 wxColour ToWx(Colour c) {
@@ -206,23 +261,28 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
     auto& kept = p->stretches;
     auto found = std::find_if(kept.begin(), kept.end(),
                               [&](const Stretch& k) { return k.from == from && k.to == to; });
+    wxGraphicsContext* gc = s->target->dc->GetGraphicsContext();
+    if (gc == nullptr)
+        return;
+    auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+    s->touched.Union(wxRect(x, y, width, height));
     if (found == kept.end()) {
+        // Kept only once asked for twice.
+        const bool again = p->lastAsked.from == from && p->lastAsked.to == to;
+        p->lastAsked = {from, to};
+        if (!again && StretchInto(cr, p->image, from, wxRect(wxPoint(x, y), to)))
+            return;
         if (kept.size() == 3)
             kept.pop_back();
         kept.insert(kept.begin(), Stretched(p->image, from, to));
     } else {
         std::rotate(kept.begin(), found, found + 1);
     }
-    wxGraphicsContext* gc = s->target->dc->GetGraphicsContext();
-    if (gc == nullptr)
-        return;
-    auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
     cairo_save(cr);
     cairo_set_source_surface(cr, kept.front().surface.get(), x, y);
     cairo_rectangle(cr, x, y, width, height);
     cairo_fill(cr);
     cairo_restore(cr);
-    s->touched.Union(wxRect(x, y, width, height));
 }
 
 namespace {
@@ -267,7 +327,7 @@ Picture* LoadPicture(int32_t resourceId) {
     wxImage image = found != decoded.end() ? found->second : Decoded(resourceId);
     if (found != decoded.end())
         decoded.erase(found);
-    return image.IsOk() ? new Picture{image, wxBitmap(), {}} : nullptr;
+    return image.IsOk() ? new Picture{image, wxBitmap(), {}, {}} : nullptr;
 }
 
 void FreePicture(Picture* p) {
