@@ -41,8 +41,12 @@ SOUND_OFF='\001\000\000\000\000\000\000\000\001\000\000\000\000\000\000\000\001\
 # The variants take turns, round after round, so that a machine growing busier or calmer
 # weighs on all of them alike; then the median of each, with the resident memory of that run.
 echo "== start to first frame on screen (median of $runs), resident memory then, main thread's CPU"
-for _ in $(seq "$runs"); do
-    for ((v = 0; v < ${#variants[@]}; v += 3)); do
+# The order turns too, round after round: here the start that always came right after the bare
+# frame's ran about a tenth slower than the same program in another place of the round.
+count=$((${#variants[@]} / 3))
+for round in $(seq "$runs"); do
+    for ((k = 0; k < count; k++)); do
+        v=$((((k + round) % count) * 3))
         rm -f state h_score
         [ "${variants[v + 1]}" = off ] && printf "$SOUND_OFF" >state
         read -r -a command <<<"${variants[v + 2]}"
