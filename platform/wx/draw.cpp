@@ -25,25 +25,11 @@ struct Surface : PaintState {
     wxRect touched;
 };
 
-// A stretched copy is made straight into a surface of the drawing library the toolkit draws
-// with: a bitmap made from an image would be converted twice more on its way to the window.
-struct Stretch {
-    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface;
-    wxRect from;
-    wxSize to;
-};
-
 // The screen's copy of the pixels is made when it is first drawn: the background is only ever
-// stretched, and the start-up need not wait for copies nobody draws. The last few stretches asked
-// for twice are kept, for the whole-window repaints that ask for the same one again.
+// stretched, and the start-up need not wait for copies nobody draws.
 struct Picture {
     wxImage image;
     mutable wxBitmap bitmap;
-    mutable std::vector<Stretch> stretches; // the latest first
-    mutable struct {
-        wxRect from;
-        wxSize to;
-    } lastAsked;
 };
 
 namespace {
@@ -79,22 +65,22 @@ void StretchRows(const wxImage& image, const wxRect& from, const wxSize& to, con
     }
 }
 
-Stretch Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
-    Stretch out{{cairo_image_surface_create(CAIRO_FORMAT_RGB24, to.x, to.y), cairo_surface_destroy},
-                from,
-                to};
-    cairo_surface_t* surface = out.surface.get();
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
+// A stretch into a surface of its own, for a bitmap that cannot be written directly.
+using SurfacePtr = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+SurfacePtr Stretched(const wxImage& image, const wxRect& from, const wxSize& to) {
+    SurfacePtr out(cairo_image_surface_create(CAIRO_FORMAT_RGB24, to.x, to.y),
+                   cairo_surface_destroy);
+    if (cairo_surface_status(out.get()) != CAIRO_STATUS_SUCCESS)
         return out;
-    StretchRows(image, from, to, wxRect(to), cairo_image_surface_get_data(surface),
-                cairo_image_surface_get_stride(surface), wxPoint(0, 0));
-    cairo_surface_mark_dirty(surface);
+    StretchRows(image, from, to, wxRect(to), cairo_image_surface_get_data(out.get()),
+                cairo_image_surface_get_stride(out.get()), wxPoint(0, 0));
+    cairo_surface_mark_dirty(out.get());
     return out;
 }
 
-// A stretch asked for the first time is written straight into the bitmap: at start-up that
-// spares a window-sized copy and its first touch of fresh memory before the first frame. False
-// where the bitmap is not plain 32-bit pixels under an untransformed, unclipped context.
+// A stretch is written straight into the bitmap: a window-sized copy in between would cost a
+// first touch of fresh memory before the first frame, and repaints are no faster from one.
+// False where the bitmap is not plain 32-bit pixels under an untransformed, unclipped context.
 bool StretchInto(cairo_t* cr, const wxImage& image, const wxRect& from, const wxRect& to) {
     cairo_surface_t* target = cairo_get_target(cr);
     if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE)
@@ -254,32 +240,17 @@ void StretchPicture(Surface* s, const Picture* p, int32_t x, int32_t y, int32_t 
         CopyPicture(s, p, x, y, width, height, srcX, srcY);
         return;
     }
-    // A repaint of the whole window asks again for the stretch it asked for before a smaller
-    // one (the start-up does), so the last few are kept.
-    const wxRect from(srcX, srcY, srcWidth, srcHeight);
-    const wxSize to(width, height);
-    auto& kept = p->stretches;
-    auto found = std::find_if(kept.begin(), kept.end(),
-                              [&](const Stretch& k) { return k.from == from && k.to == to; });
     wxGraphicsContext* gc = s->target->dc->GetGraphicsContext();
     if (gc == nullptr)
         return;
     auto* cr = static_cast<cairo_t*>(gc->GetNativeContext());
+    const wxRect from(srcX, srcY, srcWidth, srcHeight);
     s->touched.Union(wxRect(x, y, width, height));
-    if (found == kept.end()) {
-        // Kept only once asked for twice.
-        const bool again = p->lastAsked.from == from && p->lastAsked.to == to;
-        p->lastAsked = {from, to};
-        if (!again && StretchInto(cr, p->image, from, wxRect(wxPoint(x, y), to)))
-            return;
-        if (kept.size() == 3)
-            kept.pop_back();
-        kept.insert(kept.begin(), Stretched(p->image, from, to));
-    } else {
-        std::rotate(kept.begin(), found, found + 1);
-    }
+    if (StretchInto(cr, p->image, from, wxRect(x, y, width, height)))
+        return;
+    const SurfacePtr stretched = Stretched(p->image, from, wxSize(width, height));
     cairo_save(cr);
-    cairo_set_source_surface(cr, kept.front().surface.get(), x, y);
+    cairo_set_source_surface(cr, stretched.get(), x, y);
     cairo_rectangle(cr, x, y, width, height);
     cairo_fill(cr);
     cairo_restore(cr);
@@ -327,7 +298,7 @@ Picture* LoadPicture(int32_t resourceId) {
     wxImage image = found != decoded.end() ? found->second : Decoded(resourceId);
     if (found != decoded.end())
         decoded.erase(found);
-    return image.IsOk() ? new Picture{image, wxBitmap(), {}, {}} : nullptr;
+    return image.IsOk() ? new Picture{image, wxBitmap()} : nullptr;
 }
 
 void FreePicture(Picture* p) {
