@@ -49,6 +49,22 @@ for row in 0 1 2 3 4 5 8 9 10 11 12 13 14 15 16 17; do
     read -r x y w h <<<"$(cell_box 0 "$row")"
     [ "$(count_dark "$SHOTS/robots-end.png" "$x" "$y" "$w" "$h")" -gt 0 ] || fail "row $row empty"
 done
+# The strip under the sheet shows the last throw, each die its 64-pixel face stretched to 57
+# whole pixels as the game stretches (source pixel: floor(i * 64 / 57)), and nothing else.
+for f in 1 2 3 4 5 6; do
+    convert -size 57x57 xc: "$E2E_ROOT/res/pic/free$f.bmp" -fx 'v.p{floor(i*64/w),floor(j*64/h)}' \
+        "$WORK/face$f.png"
+done
+strip=""
+for i in 0 1 2 3 4; do # the strip starts half a column and a margin in, 19 rows and 2 margins down
+    face=none
+    for f in 1 2 3 4 5 6; do
+        [ "$(region_differs "$SHOTS/robots-end.png" $((22 + 57 * i)) 384 "$WORK/face$f.png")" = 0 ] &&
+            face=$f
+    done
+    strip+="$face "
+done
+[ "$strip" = "1 2 3 4 6 " ] || fail "the dice strip shows $strip"
 
 # Another program changes the list; a box over the panel uncovers it on closing.
 cp "$(simulated 2)" h_score
