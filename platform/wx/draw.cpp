@@ -98,9 +98,10 @@ bool StretchInto(cairo_t* cr, const wxImage& image, const wxRect& from, const wx
     const wxRect area = wxRect(to).Intersect(bounds);
     if (area.IsEmpty())
         return true;
-    double cl = 0, ct = 0, cr2 = 0, cb = 0;
-    cairo_clip_extents(cr, &cl, &ct, &cr2, &cb);
-    if (cl > area.x || ct > area.y || cr2 < area.GetRight() + 1 || cb < area.GetBottom() + 1)
+    double clipLeft = 0, clipTop = 0, clipRight = 0, clipBottom = 0;
+    cairo_clip_extents(cr, &clipLeft, &clipTop, &clipRight, &clipBottom);
+    if (clipLeft > area.x || clipTop > area.y || clipRight < area.x + area.width ||
+        clipBottom < area.y + area.height)
         return false;
     cairo_surface_flush(target);
     StretchRows(image, from, to.GetSize(),
