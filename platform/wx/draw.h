@@ -10,3 +10,8 @@ const wxFont& DefaultGuiFont();
 // LoadPicture then finds them ready. Stopped (and any left over dropped) at exit.
 void StartDecodingPictures();
 void StopDecodingPictures();
+
+// The fonts made ready on a thread while the toolkit starts: started first thing, taken by the
+// ui thread before it shows any text, or when the start fails, so the thread never outlives it.
+void StartWarmingFonts();
+void UseWarmFonts();
