@@ -38,6 +38,10 @@ class DyxelApp : public wxApp {
         return true;
     }
 
+    // The game is Swedish and its windows run left to right; asking the locale would build
+    // the toolkit's table of every language at the first window, some 10 ms of the start.
+    wxLayoutDirection GetLayoutDirection() const override { return wxLayout_LeftToRight; }
+
   private:
     // A request remembered during a pause or a modal loop is carried out here, once the
     // handlers that were running have returned and the main loop is idle again.
