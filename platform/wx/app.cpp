@@ -74,7 +74,6 @@ bool PlatformStart() {
         return true;
     // GTK's OpenGL probe costs start-up time and maps Mesa for a program that never uses it.
     setenv("GDK_GL", "disable", 0);
-    StartWarmingFonts();
     bool ok;
     {
         wxLogNull quiet; // our own message below says it plainly
@@ -85,19 +84,18 @@ bool PlatformStart() {
         ok = wxEntryStart(argc, argv);
     }
     if (!ok) {
-        UseWarmFonts();
         std::fprintf(stderr, "dyxel: cannot open the display\n");
         return false;
     }
     if (wxTheApp == nullptr || !wxTheApp->CallOnInit()) {
-        UseWarmFonts();
         wxEntryCleanup();
         std::fprintf(stderr, "dyxel: cannot start the window system\n");
         return false;
     }
     XSetIOErrorHandler(DisplayLost);
     StartDecodingPictures();
-    UseWarmFonts();
+    // Not before the toolkit's start: it changes the environment, which the font thread reads.
+    StartWarmingFonts();
     started = true;
     return true;
 }
@@ -107,6 +105,7 @@ void PlatformStop() {
         return;
     StopSound();
     StopDecodingPictures();
+    UseWarmFonts();
     wxEntryCleanup();
     started = false;
 }

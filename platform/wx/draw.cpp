@@ -11,6 +11,7 @@
 #include <cairo.h>
 #include <cstring>
 #include <future>
+#include <gtk/gtk.h>
 #include <map>
 #include <memory>
 #include <vector>
@@ -307,6 +308,10 @@ void FreePicture(Picture* p) {
 }
 
 void DefaultFontMetrics(int32_t* textHeight, int32_t* avgCharWidth) {
+    // GTK's theme loads with its settings, and the system font comes from the theme: that
+    // comes first, so that the font thread finishes meanwhile, then the first text.
+    gtk_settings_get_default();
+    UseWarmFonts();
     wxScreenDC dc;
     dc.SetFont(DefaultGuiFont());
     if (textHeight != nullptr)

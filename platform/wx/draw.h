@@ -11,7 +11,7 @@ const wxFont& DefaultGuiFont();
 void StartDecodingPictures();
 void StopDecodingPictures();
 
-// The fonts made ready on a thread while the toolkit starts: started first thing, taken by the
-// ui thread before it shows any text, or when the start fails, so the thread never outlives it.
+// The fonts made ready on a thread while GTK loads its theme: started once the toolkit runs,
+// taken by the ui thread before its first text (and at the stop, if it never measured one).
 void StartWarmingFonts();
 void UseWarmFonts();

@@ -1,6 +1,6 @@
 // The first text costs the ui thread some 20-35 ms: fontconfig reads its configuration and the
 // fonts' caches, then pango finds the font, opens it and shapes with it. A thread does that
-// while the toolkit starts, in a font map of its own that the ui thread then takes as its
+// while GTK loads its theme, in a font map of its own that the ui thread then takes as its
 // default (pango keeps one default map per thread), so the first frame no longer waits for it.
 #include "platform/wx/draw.h"
 #include <future>
